@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// The calculator's state, its key map and its commands. Time entry and the
+// add/subtract operation live in files of their own.
+#include "Form1Model.h"
+
+#include "Credits.h"
+
+namespace marbolin {
+
+namespace {
+
+constexpr char16_t kCtrlC = 3;
+constexpr const char* kCrLf = "\r\n";
+
+std::string infoText()
+{
+    std::string text;
+    text += "Marbolin 1.0";
+    text += kCrLf;
+    text += credits::kAuthor;
+    text += kCrLf;
+    text += credits::kEmail;
+    text += kCrLf;
+    text += credits::kWeb;
+    text += kCrLf;
+    text += kCrLf;
+    text += "The program adds and substracts times.";
+    text += kCrLf;
+    text += "Input a time-value and then click or type '+' or '-'.";
+    text += kCrLf;
+    text += "'C'=clear, 'Ctrl+C'=clear all";
+    text += kCrLf;
+    text += kCrLf;
+    return text;
+}
+
+}  // namespace
+
+Form1Model::Form1Model(Form1View& view) : view_(view) {}
+
+const std::string& Form1Model::displayText() const
+{
+    return display_;
+}
+
+const std::string& Form1Model::tapeText() const
+{
+    return tape_;
+}
+
+std::uint64_t Form1Model::tapeClears() const
+{
+    return tapeClears_;
+}
+
+void Form1Model::Form_Load()
+{
+    display_ = "00:00:00";
+    view_.showDisplay(display_);
+    hs = 0;
+    ms = 0;
+    ss = 0;
+}
+
+void Form1Model::Form_KeyPress(char16_t code)
+{
+    switch (code) {
+    case u'+':
+        CommandPlus_Click(0);
+        break;
+    case u'-':
+        CommandPlus_Click(1);
+        break;
+    case u'C':
+    case u'c':
+        CommandClear_Click();
+        break;
+    case kCtrlC:
+        CommandClearAll_Click();
+        break;
+    default:
+        if (code >= u'0' && code <= u'9') {
+            enterDigit(static_cast<char>(code));
+        } else {
+            view_.beep();
+        }
+        break;
+    }
+}
+
+void Form1Model::resetEntry()
+{
+    display_ = "00:00:00";
+    view_.showDisplay(display_);
+    Anzeige.clear();
+}
+
+void Form1Model::CommandClear_Click()
+{
+    resetEntry();
+}
+
+void Form1Model::CommandClearAll_Click()
+{
+    resetEntry();
+    tape_.clear();
+    ++tapeClears_;
+    view_.showTape(tape_);
+    hs = 0;
+    ms = 0;
+    ss = 0;
+}
+
+void Form1Model::CommandInfo_Click()
+{
+    view_.messageBox(infoText(), Form1View::Icon::Information, "info");
+}
+
+}  // namespace marbolin

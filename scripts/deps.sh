@@ -1,0 +1,39 @@
+# SPDX-License-Identifier: MIT
+# Sourced by scripts/run and scripts/test: installs the Debian packages that
+# the build and the tests need, if any are missing.
+
+marbolin_packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev fonts-urw-base35
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+marbolin_test_packages=(
+    clang clang-tidy libclang-rt-14-dev
+    xvfb xauth xdotool x11-utils imagemagick
+    binutils-mingw-w64-x86-64
+)
+
+marbolin_install() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing. Install them as root, then run this again:" >&2
+            echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
