@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: MIT
+// The window as a user meets it: controls found by name, driven with real
+// key and mouse events, checked by what they show.
+#include "Form1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using marbolin::Form1;
+
+namespace {
+
+QString shownTape(const Form1& form)
+{
+    return QString::fromStdString(form.model().tapeText())
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// Runs check on the next message box to open, then closes it with OK.
+void onNextBox(const std::function<void(QMessageBox*)>& check)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            check(box);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    timer->start();
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> form;
+
+    template <typename T> T* find(const QString& name) const
+    {
+        auto* widget = form->findChild<T*>(name);
+        if (widget == nullptr) {
+            qFatal("no control named %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QLabel* display() const { return find<QLabel>(QStringLiteral("LabelZeit")); }
+    QPlainTextEdit* tape() const { return find<QPlainTextEdit>(QStringLiteral("TextErgebnis")); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(QString::fromLatin1(name)); }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void window()
+    {
+        QCOMPARE(form->windowTitle(), QStringLiteral("Marbolin"));
+        QCOMPARE(form->size(), QSize(169, 265));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        const QPoint offCentre = form->geometry().center() - form->screen()->availableGeometry().center();
+        QVERIFY2(offCentre.manhattanLength() <= 2, "the window opens in the middle of the screen");
+        QVERIFY(!form->windowIcon().isNull());
+        QVERIFY(button("CommandPlus0")->isDefault());
+        QCOMPARE(QApplication::focusWidget(), button("CommandPlus0"));
+        QCOMPARE(display()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(tape()->toPlainText(), QString());
+    }
+
+    void fontsAndColours()
+    {
+        for (QWidget* widget : {static_cast<QWidget*>(display()), static_cast<QWidget*>(tape())}) {
+            QCOMPARE(widget->font().family(), QStringLiteral("Courier New"));
+            QCOMPARE(widget->font().pointSizeF(), 9.75);
+            QVERIFY(QFontInfo(widget->font()).fixedPitch());
+        }
+        QCOMPARE(display()->palette().color(display()->backgroundRole()), QColor(Qt::white));
+        QVERIFY(display()->autoFillBackground());
+        QCOMPARE(tape()->palette().color(QPalette::Base), form->palette().color(QPalette::Window));
+        QVERIFY(tape()->isReadOnly());
+        QCOMPARE(tape()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(tape()->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+        QCOMPARE(display()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(display()->accessibleName(), QStringLiteral("Time"));
+        QCOMPARE(tape()->accessibleName(), QStringLiteral("Result tape"));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("next");  // the control Tab moves to
+        QTest::newRow("plus") << "CommandPlus0" << QRect(8, 40, 25, 25) << "+"
+                              << "add time"
+                              << "CommandPlus1";
+        QTest::newRow("minus") << "CommandPlus1" << QRect(40, 40, 25, 25) << "-"
+                               << "substract time"
+                               << "CommandClear";
+        QTest::newRow("clear") << "CommandClear" << QRect(72, 40, 25, 25) << "C"
+                               << "clear display"
+                               << "CommandClearAll";
+        QTest::newRow("clearAll") << "CommandClearAll" << QRect(104, 40, 25, 25) << "CA"
+                                  << "clear display and memory"
+                                  << "CommandInfo";
+        QTest::newRow("info") << "CommandInfo" << QRect(136, 40, 25, 25) << "?"
+                              << "info"
+                              << "TextErgebnis";
+        QTest::newRow("tape") << "TextErgebnis" << QRect(8, 72, 153, 185) << ""
+                              << ""
+                              << "CommandPlus0";
+        QTest::newRow("display") << "LabelZeit" << QRect(8, 8, 153, 25) << "00:00:00"
+                                 << ""
+                                 << "";
+    }
+
+    void controls()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, next);
+        auto* widget = find<QWidget>(name);
+        QCOMPARE(widget->geometry(), geometry);
+        QCOMPARE(widget->toolTip(), tooltip);
+        if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            QCOMPARE(push->text(), caption);
+            QCOMPARE(push->accessibleName(), caption);
+            QCOMPARE(push->accessibleDescription(), tooltip);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            QCOMPARE(label->text(), caption);
+        }
+        if (!next.isEmpty()) {
+            widget->setFocus();
+            QTest::keyClick(widget, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("before");   // typed on "+" first
+        QTest::addColumn<QString>("control");  // then focused
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");  // sent as is when not empty
+        QTest::addColumn<QList<int>>("seen");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("focus");
+
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        const QString noText;
+        const QStringList all = {"CommandPlus0",    "CommandPlus1", "CommandClear",
+                                 "CommandClearAll", "CommandInfo",  "TextErgebnis"};
+        for (const QString& control : all) {
+            QTest::addRow("digit on %s", qPrintable(control))
+                << "" << control << int(Qt::Key_7) << none << noText << QList<int>{'7'} << "00:00:07"
+                << "" << control;
+        }
+        const QString five = "+ 00:00:05\n=000:00:05\n";
+        QTest::newRow("ctrl+c as \\x03")
+            << "5+"
+            << "CommandPlus1" << int(Qt::Key_C) << ctrl << QString(QChar(3)) << QList<int>{3} << "00:00:00"
+            << ""
+            << "CommandPlus1";
+        QTest::newRow("ctrl+c as Key_C on tape")
+            << "5+"
+            << "TextErgebnis" << int(Qt::Key_C) << ctrl << noText << QList<int>{3} << "00:00:00"
+            << ""
+            << "TextErgebnis";
+        QTest::newRow("c clears entry only") << "5+12"
+                                             << "CommandInfo" << int(Qt::Key_C) << none << "c"
+                                             << QList<int>{'c'} << "00:00:00" << five << "CommandInfo";
+        QTest::newRow("escape beeps, window stays")
+            << "12"
+            << "CommandPlus0" << int(Qt::Key_Escape) << none << noText << QList<int>{27} << "00:00:12"
+            << ""
+            << "CommandPlus0";
+        QTest::newRow("backspace beeps")
+            << "12"
+            << "CommandClear" << int(Qt::Key_Backspace) << none << noText << QList<int>{8} << "00:00:12"
+            << ""
+            << "CommandClear";
+        QTest::newRow("space on plus beeps then adds")
+            << "5"
+            << "CommandPlus0" << int(Qt::Key_Space) << none << noText << QList<int>{' '} << "00:00:00" << five
+            << "CommandPlus0";
+        QTest::newRow("space on C beeps then clears")
+            << "5"
+            << "CommandClear" << int(Qt::Key_Space) << none << noText << QList<int>{' '} << "00:00:00"
+            << ""
+            << "CommandClear";
+        QTest::newRow("enter on plus adds") << "5"
+                                            << "CommandPlus0" << int(Qt::Key_Return) << none << noText
+                                            << QList<int>{} << "00:00:00" << five << "CommandPlus0";
+        QTest::newRow("enter on minus subtracts")
+            << "5"
+            << "CommandPlus1" << int(Qt::Key_Return) << none << noText << QList<int>{} << "00:00:00"
+            << "- 00:00:05\n=-000:00:05\n"
+            << "CommandPlus1";
+        QTest::newRow("keypad enter on tape adds")
+            << "5"
+            << "TextErgebnis" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << noText << QList<int>{}
+            << "00:00:00" << five << "TextErgebnis";
+        QTest::newRow("plus key on minus adds") << "5"
+                                                << "CommandPlus1" << int(Qt::Key_Plus) << none << noText
+                                                << QList<int>{'+'} << "00:00:00" << five << "CommandPlus1";
+        QTest::newRow("tab moves focus only")
+            << "5"
+            << "CommandPlus0" << int(Qt::Key_Tab) << none << noText << QList<int>{} << "00:00:05"
+            << ""
+            << "CommandPlus1";
+        QTest::newRow("shift+tab moves back only")
+            << "5"
+            << "CommandPlus1" << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << noText << QList<int>{}
+            << "00:00:05"
+            << ""
+            << "CommandPlus0";
+        QTest::newRow("arrow on tape")
+            << "5"
+            << "TextErgebnis" << int(Qt::Key_Down) << none << noText << QList<int>{} << "00:00:05"
+            << ""
+            << "TextErgebnis";
+        QTest::newRow("F1 unseen") << "5"
+                                   << "CommandPlus0" << int(Qt::Key_F1) << none << noText << QList<int>{}
+                                   << "00:00:05"
+                                   << ""
+                                   << "CommandPlus0";
+        QTest::newRow("delete as \\x7f unseen")
+            << "5"
+            << "CommandPlus0" << int(Qt::Key_Delete) << none << "\x7f" << QList<int>{} << "00:00:05"
+            << ""
+            << "CommandPlus0";
+        QTest::newRow("letter beeps")
+            << "5"
+            << "TextErgebnis" << int(Qt::Key_X) << none << "x" << QList<int>{'x'} << "00:00:05"
+            << ""
+            << "TextErgebnis";
+    }
+
+    void keys()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, seen);
+        QFETCH(QString, display);
+        QFETCH(QString, tape);
+        QFETCH(QString, focus);
+
+        QTest::keyClicks(button("CommandPlus0"), before);
+        auto* target = find<QWidget>(control);
+        target->setFocus();
+        QSignalSpy forwarded(form.get(), &Form1::keyForwarded);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        if (text.isEmpty()) {
+            QTest::keyClick(target, Qt::Key(key), mods);
+        } else {
+            QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, mods);
+            QTest::sendKeyEvent(QTest::Release, target, Qt::Key(key), text, mods);
+        }
+        QList<int> codes;
+        for (const QList<QVariant>& call : forwarded) {
+            codes << call.at(0).toInt();
+        }
+        QCOMPARE(codes, seen);
+        QCOMPARE(this->display()->text(), display);
+        QCOMPARE(this->tape()->toPlainText(), tape);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(form->isVisible());
+    }
+
+    void errorBox()
+    {
+        QTest::keyClicks(button("CommandPlus0"), "5+6000");
+        bool checked = false;
+        QSignalSpy forwarded(form.get(), &Form1::keyForwarded);
+        onNextBox([&](QMessageBox* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Error"));
+            QCOMPARE(box->text(), QStringLiteral("Input error.\nInput the time in the format 'hh:mm:ss'"));
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->parentWidget(), form.get());
+            QVERIFY(box->isModal());
+            QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+            // A key sent past the box must not reach the calculator.
+            QTest::keyClick(button("CommandPlus1"), Qt::Key_9);
+            checked = true;
+        });
+        QTest::mouseClick(button("CommandPlus0"), Qt::LeftButton);
+        QVERIFY(checked);
+        QCOMPARE(forwarded.count(), 0);
+        QCOMPARE(display()->text(), QStringLiteral("00:60:00"));
+        QCOMPARE(tape()->toPlainText(), QStringLiteral("+ 00:00:05\n=000:00:05\n"));
+    }
+
+    void infoBox()
+    {
+        bool checked = false;
+        onNextBox([&](QMessageBox* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("info"));
+            QCOMPARE(box->text(), QStringLiteral("Marbolin 1.0\nWritten by the Marbolin contributors\n"
+                                                 "marbolin@example.org\nhttps://example.org/marbolin\n\n"
+                                                 "The program adds and substracts times.\n"
+                                                 "Input a time-value and then click or type '+' or '-'.\n"
+                                                 "'C'=clear, 'Ctrl+C'=clear all\n\n"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            QCOMPARE(box->icon(), QMessageBox::Information);
+            QCOMPARE(box->parentWidget(), form.get());
+            QVERIFY(box->isModal());
+            checked = true;
+        });
+        QTest::mouseClick(button("CommandInfo"), Qt::LeftButton);
+        QVERIFY(checked);
+        QCOMPARE(display()->text(), QStringLiteral("00:00:00"));
+    }
+
+    void clicksAndClears()
+    {
+        QTest::keyClicks(button("CommandPlus0"), "130");
+        QTest::mouseClick(button("CommandPlus0"), Qt::LeftButton);
+        QTest::keyClicks(button("CommandPlus0"), "45");
+        QTest::mouseClick(button("CommandPlus1"), Qt::LeftButton);
+        QTest::keyClicks(button("CommandPlus0"), "7");
+        QTest::mouseClick(button("CommandClear"), Qt::LeftButton);
+        QCOMPARE(display()->text(), QStringLiteral("00:00:00"));
+        QCOMPARE(tape()->toPlainText(), QStringLiteral("+ 00:01:30\n=000:01:30\n- 00:00:45\n=000:00:45\n"));
+        QTest::mouseClick(button("CommandClearAll"), Qt::LeftButton);
+        QCOMPARE(tape()->toPlainText(), QString());
+        QTest::keyClicks(button("CommandPlus0"), "1+");
+        QCOMPARE(tape()->toPlainText(), QStringLiteral("+ 00:00:01\n=000:00:01\n"));
+    }
+
+    // The text box appends while the tape grows and starts afresh when the
+    // tape is cleared or replaced; either way it holds exactly the tape.
+    void tapeFollowsEveryChange()
+    {
+        QTest::keyClicks(button("CommandPlus0"), "1+2+");
+        form->showTape("other\r\n");
+        QCOMPARE(tape()->toPlainText(), QStringLiteral("other\n"));
+        QTest::keyClicks(button("CommandPlus0"), "3+");
+        QCOMPARE(tape()->toPlainText(), shownTape(*form));
+        QTest::keyClicks(button("CommandPlus0"), "4+");
+        QTest::sendKeyEvent(QTest::Click, button("CommandPlus0"), Qt::Key_C, QString(QChar(3)),
+                            Qt::ControlModifier);
+        QCOMPARE(tape()->toPlainText(), QString());
+        QTest::keyClicks(button("CommandPlus0"), "5-");
+        QCOMPARE(tape()->toPlainText(), QStringLiteral("- 00:00:05\n=-000:00:05\n"));
+        QCOMPARE(tape()->document()->blockCount(), 3);  // two lines and the empty one after the last break
+    }
+
+    void escapeKeepsWindowOpenButCloseWorks()
+    {
+        QTest::keyClick(button("CommandPlus0"), Qt::Key_Escape);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+    }
+
+    void randomSessions_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("seed 1") << 1U;
+        QTest::newRow("seed 7") << 7U;
+        QTest::newRow("seed 2026") << 2026U;
+    }
+
+    void randomSessions()
+    {
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed);
+        // Entries out of range open the error box; close every box at once.
+        QTimer closer;
+        closer.setInterval(0);
+        connect(&closer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        closer.start();
+        const QList<QWidget*> controls = {button("CommandPlus0"), button("CommandPlus1"),
+                                          button("CommandClear"), button("CommandClearAll"), tape()};
+        const QString keys = QStringLiteral("0123456789012345+-+-+-cCx ");
+        for (int step = 0; step < 600; ++step) {
+            QWidget* target = controls.at(rng.bounded(int(controls.size())));
+            const auto pick = rng.bounded(100);
+            if (pick < 8 && target != tape()) {
+                QTest::mouseClick(target, Qt::LeftButton);
+            } else if (pick < 10) {
+                QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+            } else {
+                QTest::keyClicks(target, QString(keys.at(rng.bounded(int(keys.size())))));
+            }
+        }
+        QTest::keyClicks(button("CommandPlus0"), "1+");
+        QCOMPARE(tape()->toPlainText(), shownTape(*form));
+        QCOMPARE(display()->text(), QString::fromStdString(form->model().displayText()));
+        QScrollBar* bar = tape()->verticalScrollBar();
+        QCOMPARE(bar->value(), bar->maximum());
+        QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: MIT
+#include "Form1.h"
+
+#include "AppIcon.h"
+#include "KeyCode.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextCursor>
+
+namespace marbolin {
+
+namespace {
+
+// The program writes CR LF; Qt's text widgets break lines on LF alone.
+QString fromCrLf(const char* data, std::size_t size)
+{
+    QString text = QString::fromUtf8(data, static_cast<qsizetype>(size));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+constexpr std::uint64_t kForeignTape = ~std::uint64_t{0};
+
+QFont tapeFont()
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSizeF(9.75);
+    return font;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip,
+                        int left)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(tip);
+    button->setGeometry(left, 40, 25, 25);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Marbolin"));
+    setWindowIcon(appIcon());
+    setFixedSize(169, 265);
+
+    CommandPlus[0] = makeButton(this, "CommandPlus0", QStringLiteral("+"), QStringLiteral("add time"), 8);
+    CommandPlus[1] =
+        makeButton(this, "CommandPlus1", QStringLiteral("-"), QStringLiteral("substract time"), 40);
+    CommandClear = makeButton(this, "CommandClear", QStringLiteral("C"), QStringLiteral("clear display"), 72);
+    CommandClearAll = makeButton(this, "CommandClearAll", QStringLiteral("CA"),
+                                 QStringLiteral("clear display and memory"), 104);
+    CommandInfo = makeButton(this, "CommandInfo", QStringLiteral("?"), QStringLiteral("info"), 136);
+    CommandPlus[0]->setDefault(true);
+
+    TextErgebnis = new QPlainTextEdit(this);
+    TextErgebnis->setObjectName(QStringLiteral("TextErgebnis"));
+    TextErgebnis->setGeometry(8, 72, 153, 185);
+    TextErgebnis->setReadOnly(true);
+    TextErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    TextErgebnis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TextErgebnis->setFont(tapeFont());
+    TextErgebnis->setAccessibleName(QStringLiteral("Result tape"));
+    // The tape is only ever appended to; an undo history would grow with it.
+    TextErgebnis->document()->setUndoRedoEnabled(false);
+
+    LabelZeit = new QLabel(this);
+    LabelZeit->setObjectName(QStringLiteral("LabelZeit"));
+    LabelZeit->setGeometry(8, 8, 153, 25);
+    LabelZeit->setFont(tapeFont());
+    LabelZeit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LabelZeit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    LabelZeit->setMargin(2);
+    LabelZeit->setAutoFillBackground(true);
+    QPalette white = LabelZeit->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    LabelZeit->setPalette(white);
+    LabelZeit->setAccessibleName(QStringLiteral("Time"));
+
+    setTabOrder(CommandPlus[0], CommandPlus[1]);
+    setTabOrder(CommandPlus[1], CommandClear);
+    setTabOrder(CommandClear, CommandClearAll);
+    setTabOrder(CommandClearAll, CommandInfo);
+    setTabOrder(CommandInfo, TextErgebnis);
+
+    // Key preview: every focusable control lets the calculator see a key
+    // first, then handles it as usual.
+    for (QWidget* control : {static_cast<QWidget*>(CommandPlus[0]), static_cast<QWidget*>(CommandPlus[1]),
+                             static_cast<QWidget*>(CommandClear), static_cast<QWidget*>(CommandClearAll),
+                             static_cast<QWidget*>(CommandInfo), static_cast<QWidget*>(TextErgebnis)}) {
+        control->installEventFilter(this);
+    }
+
+    connect(CommandPlus[0], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(0); });
+    connect(CommandPlus[1], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(1); });
+    connect(CommandClear, &QPushButton::clicked, this, [this] { model_.CommandClear_Click(); });
+    connect(CommandClearAll, &QPushButton::clicked, this, [this] { model_.CommandClearAll_Click(); });
+    connect(CommandInfo, &QPushButton::clicked, this, [this] { model_.CommandInfo_Click(); });
+
+    Form_Load();
+    CommandPlus[0]->setFocus();
+
+    if (const QScreen* screen = this->screen()) {
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    }
+}
+
+void Form1::Form_Load()
+{
+    model_.Form_Load();
+    QPalette palette = TextErgebnis->palette();
+    palette.setColor(QPalette::Base, this->palette().color(QPalette::Window));
+    TextErgebnis->setPalette(palette);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Keys that Qt Test sends straight to a control would bypass an open
+    // message box; real keys never do, but the guard costs nothing.
+    if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() == nullptr) {
+        if (const auto code = characterCode(*static_cast<QKeyEvent*>(event))) {
+            emit keyForwarded(*code);
+            model_.Form_KeyPress(*code);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // A dialog closes on Escape; this window closes only by its close box.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form1::showDisplay(const std::string& text)
+{
+    LabelZeit->setText(QString::fromStdString(text));
+}
+
+void Form1::showTape(const std::string& text)
+{
+    // Between two clears the calculator's tape only grows at its end, so
+    // only the new lines need to go into the document. Anything else is
+    // shown afresh.
+    const bool fromModel = &text == &model_.tapeText();
+    const bool grown = fromModel && model_.tapeClears() == tapeClearsSeen_ && text.size() >= tapeShown_;
+    if (grown) {
+        QTextCursor end(TextErgebnis->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(fromCrLf(text.data() + tapeShown_, text.size() - tapeShown_));
+    } else {
+        TextErgebnis->setPlainText(fromCrLf(text.data(), text.size()));
+    }
+    tapeShown_ = text.size();
+    // A text from elsewhere makes the next tape from the calculator a reset.
+    tapeClearsSeen_ = fromModel ? model_.tapeClears() : kForeignTape;
+}
+
+void Form1::scrollTapeToEnd()
+{
+    QTextCursor cursor = TextErgebnis->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    TextErgebnis->setTextCursor(cursor);
+    // The caret sits on the empty line after the last break, which
+    // ensureCursorVisible() leaves one step short of the bottom.
+    QScrollBar* bar = TextErgebnis->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void Form1::beep()
+{
+    QApplication::beep();
+}
+
+void Form1::messageBox(const std::string& text, Icon icon, const std::string& title)
+{
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromStdString(title), fromCrLf(text.data(), text.size()), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace marbolin

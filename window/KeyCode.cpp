@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#include "KeyCode.h"
+
+#include <QKeyEvent>
+
+namespace marbolin {
+
+std::optional<char16_t> characterCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        return std::nullopt;
+    }
+    // X11 sends "\x03" for Ctrl+C, other platforms (and Qt Test) send "c"
+    // with the Control modifier; both mean the same control code.
+    if (event.modifiers().testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return static_cast<char16_t>(key - Qt::Key_A + 1);
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || text == QStringLiteral("\x7f")) {
+        return std::nullopt;
+    }
+    return text.at(0).unicode();
+}
+
+}  // namespace marbolin
