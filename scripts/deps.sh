@@ -11,6 +11,7 @@ marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
     binutils-mingw-w64-x86-64
+    dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 marbolin_install() {

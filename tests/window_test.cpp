@@ -4,6 +4,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -428,6 +429,31 @@ private slots:
         QScrollBar* bar = tape()->verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
+    }
+
+    // The PNGs that go into the package are written from the window's XPMs
+    // at build time; a lost colour or transparent pixel would show only in
+    // the application menu.
+    void installedIcons_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("16x16") << 16;
+        QTest::newRow("32x32") << 32;
+    }
+
+    void installedIcons()
+    {
+        QFETCH(int, size);
+        const QString png = QStringLiteral(MARBOLIN_ICON_DIR "/%1x%1/org.marbolin.Marbolin.png").arg(size);
+        QImageReader reader(png);
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage installed = reader.read();
+        QVERIFY2(!installed.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(installed.format(), QImage::Format_Indexed8);
+        QCOMPARE(installed.size(), QSize(size, size));
+        const QImage window(QStringLiteral(":/icons/marbolin-%1.xpm").arg(size));
+        QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
+                 window.convertToFormat(QImage::Format_ARGB32));
     }
 };
 
