@@ -45,6 +45,15 @@ void onNextBox(const std::function<void(QMessageBox*)>& check)
     timer->start();
 }
 
+struct PaintCounter final : QObject {
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -429,6 +438,83 @@ private slots:
         QScrollBar* bar = tape()->verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
+    }
+
+    // The scroll bar skips repaints that would draw the same picture. What
+    // is on the screen must still match a fresh rendering after every kind
+    // of change: a handle that shrinks, one at its smallest, a user who
+    // scrolled away, and a tape emptied by Ctrl+C.
+    void scrollBarOnScreenIsCurrent_data()
+    {
+        QTest::addColumn<int>("operations");
+        QTest::addColumn<bool>("scrollToTop");
+        QTest::addColumn<bool>("clearAll");
+        QTest::newRow("short tape, handle shrinking") << 6 << false << false;
+        QTest::newRow("long tape, smallest handle") << 150 << false << false;
+        QTest::newRow("scrolled to the top, then one more") << 150 << true << false;
+        QTest::newRow("cleared after a long tape") << 150 << false << true;
+    }
+
+    void scrollBarOnScreenIsCurrent()
+    {
+        QFETCH(int, operations);
+        QFETCH(bool, scrollToTop);
+        QFETCH(bool, clearAll);
+        QScrollBar* bar = tape()->verticalScrollBar();
+        auto onScreen = [&] {
+            QApplication::processEvents();
+            const QPoint at = bar->mapTo(form.get(), QPoint(0, 0));
+            return form->screen()
+                ->grabWindow(form->winId(), at.x(), at.y(), bar->width(), bar->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        auto rendered = [&] { return bar->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        // grab() paints the bar too, but not on the screen; it comes first so
+        // that the bar cannot mistake it for a repaint.
+        auto check = [&] {
+            const QImage fresh = rendered();
+            QCOMPARE(onScreen(), fresh);
+        };
+        for (int i = 0; i < operations; ++i) {
+            QTest::keyClicks(button("CommandPlus0"), QStringLiteral("7+"));
+            if (i < 8) {
+                check();
+            }
+        }
+        check();
+        if (scrollToTop) {
+            bar->setValue(bar->minimum());
+            check();
+            QTest::keyClicks(button("CommandPlus0"), QStringLiteral("7+"));
+            QCOMPARE(bar->value(), bar->maximum());
+        }
+        if (clearAll) {
+            QTest::keyClick(button("CommandPlus0"), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(bar->maximum(), 0);
+        }
+        check();
+    }
+
+    // On a long tape the handle stays put, so an operation must not
+    // repaint the scroll bar at all.
+    void scrollBarIsNotRepaintedWhenItLooksTheSame()
+    {
+        for (int i = 0; i < 150; ++i) {
+            QTest::keyClicks(button("CommandPlus0"), QStringLiteral("7+"));
+        }
+        // Let a late expose or activation from the X server come first.
+        QTest::qWait(100);
+        PaintCounter paints;
+        tape()->verticalScrollBar()->installEventFilter(&paints);
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClicks(button("CommandPlus0"), QStringLiteral("7+"));
+            QApplication::processEvents();
+        }
+        QCOMPARE(paints.count, 0);
+        tape()->verticalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        QCOMPARE(paints.count, 1);
     }
 
     // The PNGs that go into the package are written from the window's XPMs

@@ -3,6 +3,7 @@
 
 #include "AppIcon.h"
 #include "KeyCode.h"
+#include "TapeScrollBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -73,6 +74,7 @@ Form1::Form1(QWidget* parent)
     TextErgebnis->setGeometry(8, 72, 153, 185);
     TextErgebnis->setReadOnly(true);
     TextErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    TextErgebnis->setVerticalScrollBar(new TapeScrollBar(Qt::Vertical, TextErgebnis));
     TextErgebnis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TextErgebnis->setFont(tapeFont());
     TextErgebnis->setAccessibleName(QStringLiteral("Result tape"));

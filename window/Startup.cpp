@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "Startup.h"
+
+#include "AppIcon.h"
+
+#include <QApplication>
+
+namespace marbolin {
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Marbolin"));
+    QApplication::setApplicationVersion(QStringLiteral(MARBOLIN_VERSION));
+    // Ties the window to its desktop entry, so docks and task bars show the
+    // installed name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MARBOLIN_APP_ID));
+    QApplication::setWindowIcon(appIcon());
+}
+
+}  // namespace marbolin
