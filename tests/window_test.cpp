@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window as a user meets it: controls found by name, driven with real
 // key and mouse events, checked by what they show.
+#include "AppIcon.h"
 #include "Form1.h"
 
 #include <QApplication>
@@ -440,6 +441,41 @@ private slots:
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
     }
 
+    // After every operation the caret sits at the end of the tape with
+    // nothing selected, wherever the user had put it.
+    void caretReturnsToTheEnd_data()
+    {
+        QTest::addColumn<QString>("before");  // what the user does on the tape first
+        QTest::newRow("caret left alone") << QString();
+        QTest::newRow("caret moved to the start") << QStringLiteral("home");
+        QTest::newRow("last line selected") << QStringLiteral("select");
+        QTest::newRow("whole tape selected") << QStringLiteral("all");
+    }
+
+    void caretReturnsToTheEnd()
+    {
+        QFETCH(QString, before);
+        QTest::keyClicks(button("CommandPlus0"), QStringLiteral("1+2+3+"));
+        tape()->setFocus();
+        if (before == QLatin1String("home")) {
+            QTest::keyClick(tape(), Qt::Key_Home, Qt::ControlModifier);
+            QCOMPARE(tape()->textCursor().position(), 0);
+        } else if (before == QLatin1String("select")) {
+            QTest::keyClick(tape(), Qt::Key_Up, Qt::ShiftModifier);
+            QVERIFY(tape()->textCursor().hasSelection());
+        } else if (before == QLatin1String("all")) {
+            QTest::keyClick(tape(), Qt::Key_A, Qt::ControlModifier);
+            QVERIFY(tape()->textCursor().hasSelection());
+        }
+        QTest::keyClicks(tape(), QStringLiteral("4+"));
+        const QTextCursor caret = tape()->textCursor();
+        QVERIFY(!caret.hasSelection());
+        QVERIFY(caret.atEnd());
+        QCOMPARE(tape()->toPlainText(), shownTape(*form));
+        QScrollBar* bar = tape()->verticalScrollBar();
+        QCOMPARE(bar->value(), bar->maximum());
+    }
+
     // The scroll bar skips repaints that would draw the same picture. What
     // is on the screen must still match a fresh rendering after every kind
     // of change: a handle that shrinks, one at its smallest, a user who
@@ -537,7 +573,7 @@ private slots:
         QVERIFY2(!installed.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(installed.format(), QImage::Format_Indexed8);
         QCOMPARE(installed.size(), QSize(size, size));
-        const QImage window(QStringLiteral(":/icons/marbolin-%1.xpm").arg(size));
+        const QImage window = marbolin::appIconImage(size);
         QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32),
                  window.convertToFormat(QImage::Format_ARGB32));
     }

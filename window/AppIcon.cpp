@@ -1,13 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "AppIcon.h"
 
+#include <QPixmap>
+
 namespace marbolin {
+namespace {
+#include "icons/marbolin-16.xpm"
+#include "icons/marbolin-32.xpm"
+}  // namespace
+
+QImage appIconImage(int size)
+{
+    return QImage(size <= 16 ? marbolin_16 : marbolin_32);
+}
 
 QIcon appIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/marbolin-16.xpm"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/marbolin-32.xpm"), QSize(32, 32));
+    icon.addPixmap(QPixmap::fromImage(appIconImage(16)));
+    icon.addPixmap(QPixmap::fromImage(appIconImage(32)));
     return icon;
 }
 

@@ -180,9 +180,14 @@ void Form1::showTape(const std::string& text)
 
 void Form1::scrollTapeToEnd()
 {
+    // Text inserted at the caret carries it along, so after an operation it
+    // is normally at the end already. Setting it again would cost as much as
+    // the insert itself; it is moved only when the user has moved it.
     QTextCursor cursor = TextErgebnis->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    TextErgebnis->setTextCursor(cursor);
+    if (!cursor.atEnd() || cursor.hasSelection()) {
+        cursor.movePosition(QTextCursor::End);
+        TextErgebnis->setTextCursor(cursor);
+    }
     // The caret sits on the empty line after the last break, which
     // ensureCursorVisible() leaves one step short of the bottom.
     QScrollBar* bar = TextErgebnis->verticalScrollBar();
