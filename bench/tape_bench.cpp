@@ -14,11 +14,13 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -162,7 +164,14 @@ Subject prepared(const std::string& kind, bool painted, long size)
     Subject s = makeSubject(kind);
     if (painted) {
         s.window->show();
-        QApplication::processEvents();
+        // Let the X server map and expose the new window first, so that the
+        // first operations measured do not pay for it.
+        QElapsedTimer settling;
+        settling.start();
+        while (settling.elapsed() < 200) {
+            QApplication::processEvents();
+            QThread::msleep(1);
+        }
     }
     if (s.anchor != nullptr) {
         s.anchor->setFilling(true);
