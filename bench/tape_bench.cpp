@@ -202,9 +202,10 @@ long residentKiB()
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-const char* platform()
+// A QByteArray, not qPrintable's pointer, which would outlive its buffer.
+QByteArray platform()
 {
-    return qPrintable(QGuiApplication::platformName());
+    return QGuiApplication::platformName().toLatin1();
 }
 
 int table(const std::string& kind, bool painted, std::vector<long> sizes)
@@ -226,8 +227,8 @@ int table(const std::string& kind, bool painted, std::vector<long> sizes)
             ms.push_back(timedOperation(s.keyTarget, painted));
         }
         std::printf("%-6s %-6s %-8s %-9s %8ld %6d %11.4f %11.4f %11.4f\n", "table", kind.c_str(),
-                    painted ? "painted" : "document", platform(), size, samples, percentile(ms, 0.5),
-                    percentile(ms, 0.99), percentile(ms, 1.0));
+                    painted ? "painted" : "document", platform().constData(), size, samples,
+                    percentile(ms, 0.5), percentile(ms, 0.99), percentile(ms, 1.0));
         std::fflush(stdout);
     }
     return 0;
@@ -247,14 +248,14 @@ int growth(const std::string& kind, bool painted, long operations, double maxRat
     for (long from = 0; from + kWindow <= operations; from += kWindow) {
         std::vector<double> bucket(ms.begin() + from, ms.begin() + from + kWindow);
         std::printf("bucket %-6s %-8s %-9s %8ld %11.4f\n", kind.c_str(), painted ? "painted" : "document",
-                    platform(), from + kWindow / 2, percentile(bucket, 0.5));
+                    platform().constData(), from + kWindow / 2, percentile(bucket, 0.5));
     }
     const double first = percentile({ms.begin(), ms.begin() + kWindow}, 0.5);
     const double last = percentile({ms.end() - kWindow, ms.end()}, 0.5);
     const double ratio = last / first;
     std::printf("growth %-6s %-8s %-9s %8ld first %.4f ms last %.4f ms ratio %.3f max %.4f ms\n",
-                kind.c_str(), painted ? "painted" : "document", platform(), operations, first, last, ratio,
-                percentile(ms, 1.0));
+                kind.c_str(), painted ? "painted" : "document", platform().constData(), operations, first,
+                last, ratio, percentile(ms, 1.0));
     if (maxRatio > 0 && ratio > maxRatio) {
         std::printf("the growth ratio %.3f passes %.3f: the tape is being laid out again as it grows\n",
                     ratio, maxRatio);
@@ -275,7 +276,8 @@ int memory(const std::string& kind, long operations)
     const long after = residentKiB();
     const auto bytes = double(s.model->tapeText().size());
     std::printf("memory %-6s %-9s %8ld tape %.0f bytes rss +%ld KiB per-byte %.1f\n", kind.c_str(),
-                platform(), operations, bytes, after - before, double(after - before) * 1024.0 / bytes);
+                platform().constData(), operations, bytes, after - before,
+                double(after - before) * 1024.0 / bytes);
     return 0;
 }
 
