@@ -10,7 +10,7 @@ marbolin_packages=(
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick
-    binutils-mingw-w64-x86-64
+    binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
