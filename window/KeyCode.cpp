@@ -5,15 +5,20 @@
 
 namespace marbolin {
 
-std::optional<char16_t> characterCode(const QKeyEvent& event)
+std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard)
 {
     const int key = event.key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter) {
         return std::nullopt;
     }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (keyboard == Keyboard::Mac && modifiers.testFlag(Qt::ControlModifier)) {
+        return std::nullopt;
+    }
     // X11 sends "\x03" for Ctrl+C, other platforms (and Qt Test) send "c"
     // with the Control modifier; both mean the same control code.
-    if (event.modifiers().testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+    const Qt::KeyboardModifier control = keyboard == Keyboard::Mac ? Qt::MetaModifier : Qt::ControlModifier;
+    if (modifiers.testFlag(control) && key >= Qt::Key_A && key <= Qt::Key_Z) {
         return static_cast<char16_t>(key - Qt::Key_A + 1);
     }
     const QString text = event.text();

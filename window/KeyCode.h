@@ -1,16 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QtGlobal>
+
 #include <optional>
 
 class QKeyEvent;
 
 namespace marbolin {
 
+// Qt reports a Mac's Command key as Control and its Control key as Meta.
+// "Ctrl+C" means the key labelled Control on either keyboard; Command
+// shortcuts stay the system's (Command+C copies from the tape).
+enum class Keyboard { Pc, Mac };
+#ifdef Q_OS_MACOS
+inline constexpr Keyboard kThisKeyboard = Keyboard::Mac;
+#else
+inline constexpr Keyboard kThisKeyboard = Keyboard::Pc;
+#endif
+
 // The character code a key press types, or nothing for keys that type no
-// character (arrows, function keys, Delete), for Tab and Shift+Tab, which
-// move the focus, and for Enter, which belongs to the default button.
-// Ctrl+letter gives the control code (Ctrl+C is 3) on every platform.
-std::optional<char16_t> characterCode(const QKeyEvent& event);
+// character (arrows, function keys, Delete, Command shortcuts), for Tab and
+// Shift+Tab, which move the focus, and for Enter, which belongs to the
+// default button. Control+letter gives the control code (Ctrl+C is 3) on
+// every platform.
+std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard = kThisKeyboard);
 
 }  // namespace marbolin
