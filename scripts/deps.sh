@@ -4,12 +4,12 @@
 
 marbolin_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev fonts-urw-base35
+    qt6-base-dev fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev file lintian desktop-file-utils appstream man-db
 )

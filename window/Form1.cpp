@@ -6,6 +6,7 @@
 #include "TapeScrollBar.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -30,12 +31,49 @@ QString fromCrLf(const char* data, std::size_t size)
 
 constexpr std::uint64_t kForeignTape = ~std::uint64_t{0};
 
+// True when every character the display and the tape show is as wide as
+// every other, so that the colons of the tape stand in one column.
+bool linesUp(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (const QChar c : QStringLiteral("0123456789:=+- iM")) {
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), width)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Courier New first, then its metric-compatible stand-ins, which keep its
+// widths, then the system's monospace face. Fontconfig does not tag every
+// monospaced face as such, so where all of these end in a proportional
+// face, the first installed family whose characters measure alike is used.
 QFont tapeFont()
 {
-    QFont font(QStringLiteral("Courier New"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("Cousine"), QStringLiteral("Nimbus Mono PS"),
+                      QStringLiteral("monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
     font.setPointSizeF(9.75);
+    if (linesUp(font)) {
+        return font;
+    }
+    for (const QString& family : QFontDatabase::families()) {
+        QFont candidate = font;
+        candidate.setFamilies({family});
+        if (QFontInfo(candidate).family() == family && linesUp(candidate)) {
+            // Asked for by name, so the window still names Courier New first.
+            font.setFamilies({QStringLiteral("Courier New"), family});
+            return font;
+        }
+    }
     return font;
 }
+
+constexpr QLatin1String kDisplayName("Time");
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip,
                         int left)
@@ -76,7 +114,8 @@ Form1::Form1(QWidget* parent)
     TextErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TextErgebnis->setVerticalScrollBar(new TapeScrollBar(Qt::Vertical, TextErgebnis));
     TextErgebnis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TextErgebnis->setFont(tapeFont());
+    const QFont fixedPitch = tapeFont();
+    TextErgebnis->setFont(fixedPitch);
     TextErgebnis->setAccessibleName(QStringLiteral("Result tape"));
     // The tape is only ever appended to; an undo history would grow with it.
     TextErgebnis->document()->setUndoRedoEnabled(false);
@@ -84,15 +123,18 @@ Form1::Form1(QWidget* parent)
     LabelZeit = new QLabel(this);
     LabelZeit->setObjectName(QStringLiteral("LabelZeit"));
     LabelZeit->setGeometry(8, 8, 153, 25);
-    LabelZeit->setFont(tapeFont());
+    LabelZeit->setFont(fixedPitch);
     LabelZeit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelZeit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     LabelZeit->setMargin(2);
     LabelZeit->setAutoFillBackground(true);
+    // Black on white whatever the desktop's palette: a dark theme's light
+    // text would vanish on the white display.
     QPalette white = LabelZeit->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     LabelZeit->setPalette(white);
-    LabelZeit->setAccessibleName(QStringLiteral("Time"));
+    LabelZeit->setAccessibleName(kDisplayName);
 
     setTabOrder(CommandPlus[0], CommandPlus[1]);
     setTabOrder(CommandPlus[1], CommandClear);
@@ -126,9 +168,27 @@ Form1::Form1(QWidget* parent)
 void Form1::Form_Load()
 {
     model_.Form_Load();
+    matchTapeToWindow();
+}
+
+void Form1::matchTapeToWindow()
+{
+    // The tape wears the window's background, so its text takes the colour
+    // the palette pairs with that background.
     QPalette palette = TextErgebnis->palette();
     palette.setColor(QPalette::Base, this->palette().color(QPalette::Window));
+    palette.setColor(QPalette::Text, this->palette().color(QPalette::WindowText));
     TextErgebnis->setPalette(palette);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // A desktop that switches themes while the program runs changes the
+    // window's palette; the tape follows it.
+    if (event->type() == QEvent::PaletteChange) {
+        matchTapeToWindow();
+    }
+    QDialog::changeEvent(event);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
@@ -156,7 +216,11 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 void Form1::showDisplay(const std::string& text)
 {
-    LabelZeit->setText(QString::fromStdString(text));
+    const QString shown = QString::fromStdString(text);
+    LabelZeit->setText(shown);
+    // A label with a fixed accessible name hides its text from screen
+    // readers; the time in the name is read, and its change is announced.
+    LabelZeit->setAccessibleName(QString(kDisplayName) + QLatin1Char(' ') + shown);
 }
 
 void Form1::showTape(const std::string& text)

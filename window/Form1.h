@@ -42,9 +42,11 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
+    void matchTapeToWindow();
 
     QLabel* LabelZeit = nullptr;
     std::array<QPushButton*, 2> CommandPlus{};
