@@ -10,7 +10,7 @@ marbolin_packages=(
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono
-    weston qt6-wayland at-spi2-core python3-pyatspi dbus
+    weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon
     binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev file lintian desktop-file-utils appstream man-db
 )
