@@ -134,7 +134,6 @@ Form1::Form1(QWidget* parent)
     white.setColor(QPalette::Window, Qt::white);
     white.setColor(QPalette::WindowText, Qt::black);
     LabelZeit->setPalette(white);
-    LabelZeit->setAccessibleName(kDisplayName);
 
     setTabOrder(CommandPlus[0], CommandPlus[1]);
     setTabOrder(CommandPlus[1], CommandClear);
