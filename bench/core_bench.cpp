@@ -18,6 +18,7 @@ public:
     void scrollTapeToEnd() override {}
     void beep() override {}
     void messageBox(const std::string&, Icon, const std::string&) override {}
+    void announce(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
 };
 
 void fill(marbolin::Form1Model& model, std::int64_t operations)

@@ -99,6 +99,7 @@ public:
     }
     void beep() override {}
     void messageBox(const std::string&, Icon, const std::string&) override {}
+    void announce(const std::string&) override {}
 
 protected:
     void keyPressEvent(QKeyEvent* event) override { model_.Form_KeyPress(event->text().at(0).unicode()); }

@@ -4,6 +4,7 @@
 #include "Form1Model.h"
 
 #include "Credits.h"
+#include "Duration.h"
 
 namespace marbolin {
 
@@ -95,9 +96,17 @@ void Form1Model::resetEntry()
     Anzeige.clear();
 }
 
+// The entry in words; a display that is no time at all is read as it is.
+std::string Form1Model::spokenEntry() const
+{
+    const auto entry = displayedDuration(display_);
+    return entry ? spokenDuration(*entry) : display_;
+}
+
 void Form1Model::CommandClear_Click()
 {
     resetEntry();
+    view_.announce("entry cleared");
 }
 
 void Form1Model::CommandClearAll_Click()
@@ -109,6 +118,7 @@ void Form1Model::CommandClearAll_Click()
     hs = 0;
     ms = 0;
     ss = 0;
+    view_.announce("all cleared");
 }
 
 void Form1Model::CommandInfo_Click()

@@ -40,6 +40,7 @@ public:
 private:
     void enterDigit(char digit);
     void resetEntry();
+    std::string spokenEntry() const;
 
     Form1View& view_;
     std::string display_ = "00:00:00";

@@ -22,6 +22,9 @@ public:
     virtual void beep() = 0;
     // Modal: returns once the user has closed the box.
     virtual void messageBox(const std::string& text, Icon icon, const std::string& title) = 0;
+    // Words for a screen reader to speak: what changed, where a listener
+    // cannot see it. Shown to nobody.
+    virtual void announce(const std::string& text) = 0;
 
 protected:
     Form1View() = default;

@@ -23,6 +23,7 @@ void Form1Model::enterDigit(char digit)
     const std::string padded = std::string(kMaxDigits - Anzeige.size(), '0') + Anzeige;
     display_ = padded.substr(0, 2) + ':' + padded.substr(2, 2) + ':' + padded.substr(4, 2);
     view_.showDisplay(display_);
+    view_.announce(spokenEntry());
 }
 
 }  // namespace marbolin

@@ -47,6 +47,8 @@ public:
             text);
     }
 
+    void announce(const std::string& text) override { log("say " + text); }
+
     void clear()
     {
         calls.clear();

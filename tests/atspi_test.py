@@ -19,7 +19,8 @@ events = []  # (type, role of the source, its name then, detail) as they arrive
 
 def record(event):
     try:
-        events.append((event.type, event.source.getRoleName(), event.source.name, event.any_data))
+        detail = event.detail1 if event.type.startswith("object:state-changed") else event.any_data
+        events.append((event.type, event.source.getRoleName(), event.source.name, detail))
     except Exception:  # the source may be gone already, as a closed box is
         pass
 
@@ -44,6 +45,13 @@ def find(root, role, name_starts=""):
         root, lambda a: a is not None and a.getRoleName() == role and a.name.startswith(name_starts))
 
 
+def spoken(text):
+    """True once the announcement widget has appeared named text, as Orca
+    speaks it."""
+    return lambda: any(e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == text
+                       and e[3] == 1 for e in events)
+
+
 def alert(app, title):
     return next((w for w in app if w is not None and w.getRoleName() == "alert" and w.name == title), None)
 
@@ -54,7 +62,8 @@ def press(accessible):
 
 def main(program):
     pyatspi.Registry.registerEventListener(
-        record, "object:property-change:accessible-name", "object:text-changed:insert", "window:activate")
+        record, "object:property-change:accessible-name", "object:text-changed:insert", "window:activate",
+        "object:state-changed:showing")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     process = subprocess.Popen([program], env=env)
     results = []
@@ -85,6 +94,9 @@ def main(program):
             for e in events))
         check("typing 1 3 0 0 announces the display as 'Time 00:13:00'", bool(heard))
         check("the display reads 'Time 00:13:00'", display is not None and display.name == "Time 00:13:00")
+        check("typing 1 3 0 0 is spoken as '13 minutes'", bool(wait_for("'13 minutes'", spoken("13 minutes"))))
+        names = sorted(b.name for b in pyatspi.findAllDescendants(app, lambda a: a.getRoleName() == "push button"))
+        check("the buttons are named in words", names == ["clear", "clear all", "info", "minus", "plus"])
 
         subprocess.run(["xdotool", "key", "--window", window, "plus"], check=True)
         inserted = wait_for("the tape's insert event", lambda: next(
@@ -93,6 +105,8 @@ def main(program):
         check("'+' inserts '+ 00:13:00' and '=000:13:00' into the tape", lines == "+ 00:13:00\n=000:13:00\n")
         text = tape.queryText()
         check("the tape reads '=000:13:00'", "=000:13:00" in text.getText(0, text.characterCount))
+        check("'+' is spoken as 'total 13 minutes'",
+              bool(wait_for("'total 13 minutes'", spoken("total 13 minutes"))))
 
         for key in ["6", "0", "0", "0", "plus"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
@@ -104,8 +118,12 @@ def main(program):
         if error:
             press(find(error, "push button", "OK"))
             wait_for("the error box to close", lambda: alert(app, "Error") is None)
+            # With no window manager the focus returns only when asked to.
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        check("once the window is back, the kept entry is spoken",
+              bool(wait_for("'entry kept, 60 minutes'", spoken("entry kept, 60 minutes"))))
 
-        press(find(app, "push button", "?"))
+        press(find(app, "push button", "info"))
         info = wait_for("the info box", lambda: alert(app, "info"))
         text = find(info, "label").name if info else ""
         check("the info box is announced and reads the keys", info is not None and any(

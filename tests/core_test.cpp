@@ -237,7 +237,10 @@ TEST_P(Rejected, BeepsThenShowsErrorAndChangesNothing)
 
     s.type(std::string(1, row.op));
 
-    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"beep", kInputErrorBox}));
+    ASSERT_EQ(s.view.calls.size(), 3U);
+    EXPECT_EQ(s.view.calls[0], "beep");
+    EXPECT_EQ(s.view.calls[1], kInputErrorBox);
+    EXPECT_EQ(s.view.calls[2].rfind("say entry kept, ", 0), 0U) << s.view.calls[2];
     EXPECT_EQ(s.model.tapeText(), tape);
     EXPECT_EQ(s.model.displayText(), display);
     EXPECT_EQ(s.model.Anzeige, row.entry);
@@ -276,7 +279,7 @@ TEST(Rejected, ForeignCharactersInTheBufferAreRejectedToo)
     s.type("3");
     s.view.clear();
     s.type("+");
-    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"beep", kInputErrorBox}));
+    EXPECT_EQ(s.view.calls, (std::vector<std::string>{"beep", kInputErrorBox, "say entry kept, 00:01:a3"}));
     EXPECT_EQ(s.model.tapeText(), "");
 }
 
@@ -342,14 +345,38 @@ TEST_P(CallOrder, ViewHearsEachChangeInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CallOrder,
+    ::testing::Values(OrderRow{"digit", "", "1", {"display 00:00:01", "say 1 second"}},
+                      OrderRow{
+                          "add", "1", "+", {"tape 24", "scroll", "display 00:00:00", "say total 1 second"}},
+                      OrderRow{"subtractFourDigitHours",
+                               repeat("990000+", 11),
+                               "-",
+                               {"tape 290", "scroll", "display 00:00:00", "say total 1089 hours"}},
+                      OrderRow{"clear", "1", "C", {"display 00:00:00", "say entry cleared"}},
+                      OrderRow{"clearAll", "1+2", "\x03", {"display 00:00:00", "tape 0", "say all cleared"}},
+                      OrderRow{"unmappedKey", "1", "x", {"beep"}},
+                      OrderRow{"seventhDigit", "123456", "7", {"beep"}}),
+    rowName<::testing::TestParamInfo<OrderRow>>);
+
+// What a screen reader is given to speak: the entry and the total in words,
+// never the tape's digits and colons.
+INSTANTIATE_TEST_SUITE_P(
+    Announcements, CallOrder,
     ::testing::Values(
-        OrderRow{"digit", "", "1", {"display 00:00:01"}},
-        OrderRow{"add", "1", "+", {"tape 24", "scroll", "display 00:00:00"}},
-        OrderRow{
-            "subtractFourDigitHours", repeat("990000+", 11), "-", {"tape 290", "scroll", "display 00:00:00"}},
-        OrderRow{"clear", "1", "C", {"display 00:00:00"}},
-        OrderRow{"clearAll", "1+2", "\x03", {"display 00:00:00", "tape 0"}},
-        OrderRow{"unmappedKey", "1", "x", {"beep"}}, OrderRow{"seventhDigit", "123456", "7", {"beep"}}),
+        OrderRow{"zeroDigit", "", "0", {"display 00:00:00", "say 0 seconds"}},
+        OrderRow{"minutesOnly", "130", "0", {"display 00:13:00", "say 13 minutes"}},
+        OrderRow{"everyFieldOne", "01010", "1", {"display 01:01:01", "say 1 hour 1 minute 1 second"}},
+        OrderRow{"outOfRangeAsTyped", "00750", "0", {"display 00:75:00", "say 75 minutes"}},
+        OrderRow{"negativeTotal",
+                 "013000+4530+022000",
+                 "-",
+                 {"tape 73", "scroll", "display 00:00:00", "say total minus 4 minutes 30 seconds"}},
+        OrderRow{"zeroTotal", "5-5", "+", {"tape 49", "scroll", "display 00:00:00", "say total 0 seconds"}},
+        OrderRow{"thousandHours",
+                 repeat("990000+", 10) + "100000",
+                 "+",
+                 {"tape 265", "scroll", "display 00:00:00", "say total 1000 hours"}},
+        OrderRow{"errorKeepsEntry", "6000", "+", {"beep", kInputErrorBox, "say entry kept, 60 minutes"}}),
     rowName<::testing::TestParamInfo<OrderRow>>);
 
 // --- Info ------------------------------------------------------------------

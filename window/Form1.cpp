@@ -75,13 +75,15 @@ QFont tapeFont()
 
 constexpr QLatin1String kDisplayName("Time");
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& tip,
-                        int left)
+// spoken: the button's name for a screen reader, in words, since a speech
+// synthesiser drops a lone "?" and reads "-" as "dash".
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& spoken,
+                        const QString& tip, int left)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
-    button->setAccessibleName(caption);
+    button->setAccessibleName(spoken);
     button->setAccessibleDescription(tip);
     button->setGeometry(left, 40, 25, 25);
     return button;
@@ -98,13 +100,16 @@ Form1::Form1(QWidget* parent)
     setWindowIcon(appIcon());
     setFixedSize(169, 265);
 
-    CommandPlus[0] = makeButton(this, "CommandPlus0", QStringLiteral("+"), QStringLiteral("add time"), 8);
-    CommandPlus[1] =
-        makeButton(this, "CommandPlus1", QStringLiteral("-"), QStringLiteral("substract time"), 40);
-    CommandClear = makeButton(this, "CommandClear", QStringLiteral("C"), QStringLiteral("clear display"), 72);
-    CommandClearAll = makeButton(this, "CommandClearAll", QStringLiteral("CA"),
+    CommandPlus[0] = makeButton(this, "CommandPlus0", QStringLiteral("+"), QStringLiteral("plus"),
+                                QStringLiteral("add time"), 8);
+    CommandPlus[1] = makeButton(this, "CommandPlus1", QStringLiteral("-"), QStringLiteral("minus"),
+                                QStringLiteral("substract time"), 40);
+    CommandClear = makeButton(this, "CommandClear", QStringLiteral("C"), QStringLiteral("clear"),
+                              QStringLiteral("clear display"), 72);
+    CommandClearAll = makeButton(this, "CommandClearAll", QStringLiteral("CA"), QStringLiteral("clear all"),
                                  QStringLiteral("clear display and memory"), 104);
-    CommandInfo = makeButton(this, "CommandInfo", QStringLiteral("?"), QStringLiteral("info"), 136);
+    CommandInfo = makeButton(this, "CommandInfo", QStringLiteral("?"), QStringLiteral("info"),
+                             QStringLiteral("info"), 136);
     CommandPlus[0]->setDefault(true);
 
     TextErgebnis = new QPlainTextEdit(this);
@@ -260,6 +265,11 @@ void Form1::scrollTapeToEnd()
 void Form1::beep()
 {
     QApplication::beep();
+}
+
+void Form1::announce(const std::string& text)
+{
+    announcer_.announce(QString::fromStdString(text));
 }
 
 void Form1::messageBox(const std::string& text, Icon icon, const std::string& title)

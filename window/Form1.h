@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Announcer.h"
 #include "Form1Model.h"
 
 #include <QDialog>
@@ -34,6 +35,7 @@ public:
     void scrollTapeToEnd() override;
     void beep() override;
     void messageBox(const std::string& text, Icon icon, const std::string& title) override;
+    void announce(const std::string& text) override;
 
 signals:
     // A character key handed to the calculator by the key preview.
@@ -55,6 +57,7 @@ private:
     QPushButton* CommandInfo = nullptr;
     QPlainTextEdit* TextErgebnis = nullptr;
 
+    Announcer announcer_{this};
     Form1Model model_{*this};
 
     // How much of the calculator's tape the text box already holds, so that

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#include "Duration.h"
+
+namespace marbolin {
+
+Duration totalDuration(std::int64_t hs, std::int64_t ms, std::int64_t ss)
+{
+    if (hs >= 0) {
+        return {false, static_cast<std::uint64_t>(hs), ms, ss};
+    }
+    // 0 - unsigned(hs) is |hs| even for the lowest int64; the magnitude is
+    // worked out without forming hs * 3600, which keeps it exact for every hs.
+    Duration magnitude{true, 0 - static_cast<std::uint64_t>(hs), 0, 0};
+    const std::int64_t below = ms * 60 + ss;  // seconds above the (negative) hour hs
+    if (below > 0) {
+        magnitude.hours -= 1;
+        const std::int64_t rest = 3600 - below;
+        magnitude.minutes = rest / 60;
+        magnitude.seconds = rest % 60;
+    }
+    return magnitude;
+}
+
+namespace {
+
+// The decimal value of the two characters at pos, or -1 if either is not a
+// digit.
+int twoDigits(const std::string& text, std::size_t pos)
+{
+    if (text.size() < pos + 2) {
+        return -1;
+    }
+    const char tens = text[pos];
+    const char ones = text[pos + 1];
+    if (tens < '0' || tens > '9' || ones < '0' || ones > '9') {
+        return -1;
+    }
+    return (tens - '0') * 10 + (ones - '0');
+}
+
+void appendField(std::string& out, std::uint64_t value, const char* unit)
+{
+    if (!out.empty()) {
+        out += ' ';
+    }
+    out += std::to_string(value);
+    out += ' ';
+    out += unit;
+    if (value != 1) {
+        out += 's';
+    }
+}
+
+}  // namespace
+
+std::optional<Duration> displayedDuration(const std::string& text)
+{
+    const int h = twoDigits(text, 0);
+    const int m = twoDigits(text, 3);
+    const int s = twoDigits(text, 6);
+    if (h < 0 || m < 0 || s < 0) {
+        return std::nullopt;
+    }
+    return Duration{false, static_cast<std::uint64_t>(h), m, s};
+}
+
+std::string spokenDuration(const Duration& duration)
+{
+    std::string words = duration.negative ? "minus" : "";
+    const bool zero = duration.hours == 0 && duration.minutes == 0 && duration.seconds == 0;
+    if (duration.hours != 0) {
+        appendField(words, duration.hours, "hour");
+    }
+    if (duration.minutes != 0) {
+        appendField(words, static_cast<std::uint64_t>(duration.minutes), "minute");
+    }
+    if (duration.seconds != 0 || zero) {
+        appendField(words, static_cast<std::uint64_t>(duration.seconds), "second");
+    }
+    return words;
+}
+
+}  // namespace marbolin
