@@ -448,6 +448,22 @@ private slots:
             << "TextErgebnis" << int(Qt::Key_X) << none << "x" << QList<int>{'x'} << "00:00:05"
             << ""
             << "TextErgebnis";
+        // Zoom habits: X11 sends these chords with their plain text.
+        QTest::newRow("ctrl+minus unseen")
+            << "5"
+            << "CommandPlus0" << int(Qt::Key_Minus) << ctrl << "-" << QList<int>{} << "00:00:05"
+            << ""
+            << "CommandPlus0";
+        QTest::newRow("ctrl+plus unseen")
+            << "5"
+            << "TextErgebnis" << int(Qt::Key_Plus) << ctrl << "+" << QList<int>{} << "00:00:05"
+            << ""
+            << "TextErgebnis";
+        QTest::newRow("ctrl+1 unseen")
+            << "5"
+            << "CommandClear" << int(Qt::Key_1) << ctrl << "1" << QList<int>{} << "00:00:05"
+            << ""
+            << "CommandClear";
     }
 
     void keys()

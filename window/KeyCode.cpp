@@ -16,10 +16,16 @@ std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard)
         return std::nullopt;
     }
     // X11 sends "\x03" for Ctrl+C, other platforms (and Qt Test) send "c"
-    // with the Control modifier; both mean the same control code.
+    // with the Control modifier; both mean the same control code. Any other
+    // key with Control is a shortcut, not typing: X11 sends Ctrl+'-' as "-"
+    // and Ctrl+1 as "1", and people press Ctrl+'+', Ctrl+'-' and Ctrl+0 to
+    // zoom. On a PC keyboard those type nothing, so they do nothing here.
     const Qt::KeyboardModifier control = keyboard == Keyboard::Mac ? Qt::MetaModifier : Qt::ControlModifier;
-    if (modifiers.testFlag(control) && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return static_cast<char16_t>(key - Qt::Key_A + 1);
+    if (modifiers.testFlag(control)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+            return static_cast<char16_t>(key - Qt::Key_A + 1);
+        }
+        return std::nullopt;
     }
     const QString text = event.text();
     if (text.isEmpty() || text == QStringLiteral("\x7f")) {

@@ -23,7 +23,7 @@ inline constexpr Keyboard kThisKeyboard = Keyboard::Pc;
 // character (arrows, function keys, Delete, Command shortcuts), for Tab and
 // Shift+Tab, which move the focus, and for Enter, which belongs to the
 // default button. Control+letter gives the control code (Ctrl+C is 3) on
-// every platform.
+// every platform; Control with any other key gives nothing.
 std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard = kThisKeyboard);
 
 }  // namespace marbolin
