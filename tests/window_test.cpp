@@ -183,6 +183,31 @@ private slots:
         QVERIFY2(offCentre.manhattanLength() <= 2, "the window opens in the middle of the screen");
     }
 
+    // A window manager may offer Fullscreen or Maximize although the
+    // window has a fixed size; the window stays as it is.
+    void keepsItsShape_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::newRow("fullscreen") << int(Qt::WindowFullScreen);
+        QTest::newRow("maximised") << int(Qt::WindowMaximized);
+    }
+
+    void keepsItsShape()
+    {
+        QFETCH(int, state);
+        if (onWayland()) {
+            // There the request would come from the compositor; one made by
+            // the client itself is a protocol error for a fixed-size window.
+            QSKIP("Wayland leaves the window state to the compositor");
+        }
+        form->setWindowState(Qt::WindowStates(state));
+        QTRY_COMPARE(form->windowState(), Qt::WindowNoState);
+        QTest::qWait(50);  // let a platform that resized the window settle
+        QCOMPARE(form->windowState(), Qt::WindowNoState);
+        QCOMPARE(form->size(), QSize(169, 265));
+        QCOMPARE(button("CommandPlus0")->geometry(), QRect(8, 40, 25, 25));
+    }
+
     void fontsAndColours()
     {
         // Whatever face the fonts installed give, every character of the

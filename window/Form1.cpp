@@ -192,6 +192,14 @@ void Form1::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange) {
         matchTapeToWindow();
     }
+    // The layout is fixed, so the window does not grow. Window managers
+    // that grey out Maximize still offer Fullscreen; either is undone, once
+    // the change that asked for it has run its course.
+    constexpr Qt::WindowStates grown = Qt::WindowFullScreen | Qt::WindowMaximized;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & grown) != Qt::WindowNoState) {
+        QMetaObject::invokeMethod(
+            this, [this, grown] { setWindowState(windowState() & ~grown); }, Qt::QueuedConnection);
+    }
     QDialog::changeEvent(event);
 }
 
