@@ -2,6 +2,7 @@
 #include "Form1.h"
 
 #include "AppIcon.h"
+#include "FrameExtents.h"
 #include "KeyCode.h"
 #include "TapeScrollBar.h"
 
@@ -163,9 +164,14 @@ Form1::Form1(QWidget* parent)
     Form_Load();
     CommandPlus[0]->setFocus();
 
+    // The whole frame opens in the middle of the screen, placed once, before
+    // the window is shown. A top-level window's position is that of its
+    // frame's corner, which the window manager honours as it maps it.
     if (const QScreen* screen = this->screen()) {
-        setGeometry(
-            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+        const QMargins frame = expectedFrame(*this);
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
+                                 screen->availableGeometry())
+                 .topLeft());
     }
 }
 
