@@ -95,6 +95,20 @@ double textContrast(const QImage& area)
     return best;
 }
 
+// The bounding box of the pixels in which two renderings differ.
+QRect changedPixels(const QImage& a, const QImage& b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
 QPalette themePalette(QColor text, QColor window, QColor base)
 {
     QPalette palette(text, window, window.lighter(), window.darker(), window.darker(120), text, text, base,
@@ -133,6 +147,7 @@ private:
     QPushButton* button(const char* name) const { return find<QPushButton>(QString::fromLatin1(name)); }
 
     QPalette startPalette;
+    QFont startFont;
 
     void open()
     {
@@ -154,12 +169,17 @@ private:
     }
 
 private slots:
-    void initTestCase() { startPalette = QApplication::palette(); }
+    void initTestCase()
+    {
+        startPalette = QApplication::palette();
+        startFont = QApplication::font();
+    }
     void init() { open(); }
     void cleanup()
     {
         form.reset();
         QApplication::setPalette(startPalette);
+        QApplication::setFont(startFont);
     }
 
     void window()
@@ -236,30 +256,39 @@ private slots:
 
     // The display and the tape stay readable in any palette the desktop
     // gives, at start and after a live theme switch, measured from what the
-    // window draws.
+    // window draws; so does the tape's focus ring, and the captions fit
+    // their buttons at any desktop font size.
     void contrast_data()
     {
         QTest::addColumn<QPalette>("start");
         QTest::addColumn<std::optional<QPalette>>("switchTo");
+        QTest::addColumn<int>("fontPoints");  // the desktop's font size; 0 leaves it as it is
         const QPalette light = QApplication::style()->standardPalette();
         const QPalette dark = themePalette(Qt::white, QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
         const QPalette blackOnWhite = themePalette(Qt::black, Qt::white, Qt::white);
         const QPalette whiteOnBlack = themePalette(Qt::white, Qt::black, Qt::black);
         const std::optional<QPalette> stay;
-        QTest::newRow("light") << light << stay;
-        QTest::newRow("dark") << dark << stay;
-        QTest::newRow("high contrast, black on white") << blackOnWhite << stay;
-        QTest::newRow("high contrast, white on black") << whiteOnBlack << stay;
-        QTest::newRow("light, then dark") << light << std::optional(dark);
-        QTest::newRow("dark, then light") << dark << std::optional(light);
+        QTest::newRow("light") << light << stay << 0;
+        QTest::newRow("dark") << dark << stay << 0;
+        QTest::newRow("high contrast, black on white") << blackOnWhite << stay << 0;
+        QTest::newRow("high contrast, white on black") << whiteOnBlack << stay << 0;
+        QTest::newRow("light, then dark") << light << std::optional(dark) << 0;
+        QTest::newRow("dark, then light") << dark << std::optional(light) << 0;
+        QTest::newRow("light, 14 pt desktop font") << light << stay << 14;
     }
 
     void contrast()
     {
         QFETCH(QPalette, start);
         QFETCH(std::optional<QPalette>, switchTo);
+        QFETCH(int, fontPoints);
         form.reset();
         QApplication::setPalette(start);
+        if (fontPoints > 0) {
+            QFont desktop = QApplication::font();
+            desktop.setPointSize(fontPoints);
+            QApplication::setFont(desktop);
+        }
         open();
         QTest::keyClicks(button("CommandPlus0"), QStringLiteral("130+1300"));
         if (switchTo) {
@@ -275,6 +304,53 @@ private slots:
         const double onTape = textContrast(window.copy(lines));
         QVERIFY2(onDisplay >= 4.5, qPrintable(QStringLiteral("display contrast %1").arg(onDisplay)));
         QVERIFY2(onTape >= 4.5, qPrintable(QStringLiteral("tape contrast %1").arg(onTape)));
+
+        // Every caption's ink keeps 2 px clear of its button's edges.
+        for (const char* name :
+             {"CommandPlus0", "CommandPlus1", "CommandClear", "CommandClearAll", "CommandInfo"}) {
+            QPushButton* push = button(name);
+            const QRect ink = changedPixels(push->grab().toImage(), [&] {
+                const QString caption = push->text();
+                push->setText(QString());
+                const QImage bare = push->grab().toImage();
+                push->setText(caption);
+                return bare;
+            }());
+            QVERIFY2(!ink.isEmpty(), name);
+            const QRect clear = QRect(QPoint(0, 0), push->size()).adjusted(2, 2, -2, -2);
+            QVERIFY2(clear.contains(ink), qPrintable(QStringLiteral("%1 at %2 pt: ink %3,%4 %5x%6")
+                                                         .arg(push->text())
+                                                         .arg(push->font().pointSizeF())
+                                                         .arg(ink.x())
+                                                         .arg(ink.y())
+                                                         .arg(ink.width())
+                                                         .arg(ink.height())));
+            QVERIFY(push->font().pointSizeF() <= QApplication::font().pointSizeF());
+        }
+
+        // Focus on the tape shows as a ring around it, at least one pixel
+        // all round and 3:1 against what was there before.
+        if (!form->isActiveWindow()) {
+            return;  // Wayland: an inactive window shows no focus
+        }
+        const QImage unfocused = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        tape()->setFocus();
+        QApplication::processEvents();
+        const QImage focused = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect edge = tape()->geometry();
+        const QRegion band = QRegion(edge.adjusted(-3, -3, 3, 3)) - QRegion(edge.adjusted(3, 3, -3, -3));
+        int ring = 0;
+        for (const QRect& part : band) {
+            for (int y = part.top(); y <= part.bottom(); ++y) {
+                for (int x = part.left(); x <= part.right(); ++x) {
+                    ring += ::contrast(unfocused.pixel(x, y), focused.pixel(x, y)) >= 3.0 ? 1 : 0;
+                }
+            }
+        }
+        const int oneRing = 2 * (edge.width() + edge.height());
+        QVERIFY2(ring >= oneRing,
+                 qPrintable(QStringLiteral("focus ring %1 of %2 px").arg(ring).arg(oneRing)));
+        QCOMPARE(button("CommandPlus0")->isDefault(), true);
     }
 
     // On a Mac keyboard Ctrl+C is the key labelled Control, which Qt calls

@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace marbolin {
 
 namespace {
@@ -76,6 +78,31 @@ QFont tapeFont()
 
 constexpr QLatin1String kDisplayName("Time");
 
+// The desktop's font, made smaller where that is needed for every caption
+// to keep 2 px clear on each side of its 25x25 button (one more pixel is
+// kept for antialiasing); never larger than the desktop's.
+QFont captionFont(QFont font, const QStringList& captions)
+{
+    constexpr qreal kInk = 25 - 2 * 2 - 1;
+    auto fits = [&captions](const QFont& candidate) {
+        const QFontMetricsF metrics(candidate);
+        return std::all_of(captions.begin(), captions.end(), [&metrics](const QString& caption) {
+            const QRectF ink = metrics.tightBoundingRect(caption);
+            return ink.width() <= kInk && ink.height() <= kInk;
+        });
+    };
+    const bool inPoints = font.pointSizeF() > 0;
+    for (qreal size = inPoints ? font.pointSizeF() : font.pixelSize(); !fits(font) && size > 4;) {
+        size -= inPoints ? 0.5 : 1;
+        if (inPoints) {
+            font.setPointSizeF(size);
+        } else {
+            font.setPixelSize(int(size));
+        }
+    }
+    return font;
+}
+
 // spoken: the button's name for a screen reader, in words, since a speech
 // synthesiser drops a lone "?" and reads "-" as "dash".
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& spoken,
@@ -112,6 +139,7 @@ Form1::Form1(QWidget* parent)
     CommandInfo = makeButton(this, "CommandInfo", QStringLiteral("?"), QStringLiteral("info"),
                              QStringLiteral("info"), 136);
     CommandPlus[0]->setDefault(true);
+    fitCaptions();
 
     TextErgebnis = new QPlainTextEdit(this);
     TextErgebnis->setObjectName(QStringLiteral("TextErgebnis"));
@@ -125,6 +153,7 @@ Form1::Form1(QWidget* parent)
     TextErgebnis->setAccessibleName(QStringLiteral("Result tape"));
     // The tape is only ever appended to; an undo history would grow with it.
     TextErgebnis->document()->setUndoRedoEnabled(false);
+    tapeFocus_ = std::make_unique<FocusRing>(TextErgebnis);
 
     LabelZeit = new QLabel(this);
     LabelZeit->setObjectName(QStringLiteral("LabelZeit"));
@@ -191,12 +220,30 @@ void Form1::matchTapeToWindow()
     TextErgebnis->setPalette(palette);
 }
 
+void Form1::fitCaptions()
+{
+    const std::array<QPushButton*, 5> buttons{CommandPlus[0], CommandPlus[1], CommandClear, CommandClearAll,
+                                              CommandInfo};
+    QStringList captions;
+    for (const QPushButton* button : buttons) {
+        captions << button->text();
+    }
+    const QFont fitted = captionFont(font(), captions);
+    for (QPushButton* button : buttons) {
+        button->setFont(fitted);
+    }
+}
+
 void Form1::changeEvent(QEvent* event)
 {
     // A desktop that switches themes while the program runs changes the
     // window's palette; the tape follows it.
     if (event->type() == QEvent::PaletteChange) {
         matchTapeToWindow();
+    }
+    // The desktop's font size may change while the program runs.
+    if (event->type() == QEvent::FontChange) {
+        fitCaptions();
     }
     // The layout is fixed, so the window does not grow. Window managers
     // that grey out Maximize still offer Fullscreen; either is undone, once

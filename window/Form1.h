@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Announcer.h"
+#include "FocusRing.h"
 #include "Form1Model.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -49,6 +51,7 @@ protected:
 private:
     void Form_Load();
     void matchTapeToWindow();
+    void fitCaptions();
 
     QLabel* LabelZeit = nullptr;
     std::array<QPushButton*, 2> CommandPlus{};
@@ -58,6 +61,7 @@ private:
     QPlainTextEdit* TextErgebnis = nullptr;
 
     Announcer announcer_{this};
+    std::unique_ptr<FocusRing> tapeFocus_;
     Form1Model model_{*this};
 
     // How much of the calculator's tape the text box already holds, so that
