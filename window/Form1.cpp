@@ -124,14 +124,16 @@ Form1::Form1(QWidget* parent)
     Form_Load();
     CommandPlus[0]->setFocus();
 
-    // The whole frame opens in the middle of the screen, placed once, before
-    // the window is shown. A top-level window's position is that of its
-    // frame's corner, which the window manager honours as it maps it.
+    // The whole frame opens in the middle of the screen's free area, placed
+    // once, before the window is shown. Asking for the frame may have made
+    // the native window already, and from then on move() would place the
+    // client area, not the frame; so the client area is placed where it
+    // sits inside the centred frame, which holds either way.
     if (const QScreen* screen = this->screen()) {
         const QMargins frame = expectedFrame(*this);
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
-                                 screen->availableGeometry())
-                 .topLeft());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
+                                        screen->availableGeometry())
+                        .marginsRemoved(frame));
     }
 }
 
