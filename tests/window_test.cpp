@@ -4,6 +4,7 @@
 #include "AppIcon.h"
 #include "Form1.h"
 #include "KeyCode.h"
+#include "Platform.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -384,6 +385,52 @@ private slots:
         const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         const std::optional<char16_t> seen = marbolin::characterCode(event, keyboard);
         QCOMPARE(seen ? int(*seen) : -1, code);
+    }
+
+    // The platform asked of Qt: X11 through XWayland only on GNOME on
+    // Wayland with a Qt that has no frame of its own there, and never
+    // against the user's own choice.
+    void platform_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("chosen");  // QT_QPA_PLATFORM
+        QTest::addColumn<bool>("argument");   // -platform on the command line
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("qt");
+        QTest::addColumn<QString>("platform");  // "": Qt's own choice
+        auto row = [](const char* name, const char* type, const char* desktop, const char* chosen,
+                      bool argument, const char* display, int qt, const char* platform) {
+            QTest::newRow(name) << QString::fromLatin1(type) << QString::fromLatin1(desktop)
+                                << QString::fromLatin1(chosen) << argument << QString::fromLatin1(display)
+                                << qt << QString::fromLatin1(platform);
+        };
+        const int qt64 = QT_VERSION_CHECK(6, 4, 2);
+        const char* x11 = "xcb;wayland";
+        row("GNOME on Wayland", "wayland", "GNOME", "", false, ":0", qt64, x11);
+        row("Ubuntu's GNOME", "wayland", "ubuntu:GNOME", "", false, ":1", qt64, x11);
+        row("GNOME Classic", "wayland", "GNOME-Classic:GNOME", "", false, ":0", qt64, x11);
+        row("user chose wayland", "wayland", "GNOME", "wayland", false, ":0", qt64, "");
+        row("user chose -platform", "wayland", "GNOME", "", true, ":0", qt64, "");
+        row("no XWayland", "wayland", "GNOME", "", false, "", qt64, "");
+        row("Qt 6.5 draws GNOME's frame", "wayland", "GNOME", "", false, ":0", QT_VERSION_CHECK(6, 5, 0), "");
+        row("KDE Plasma on Wayland", "wayland", "KDE", "", false, ":0", qt64, "");
+        row("sway", "wayland", "sway", "", false, ":0", qt64, "");
+        row("GNOME on X11", "x11", "GNOME", "", false, ":0", qt64, "");
+    }
+
+    void platform()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, desktop);
+        QFETCH(QString, chosen);
+        QFETCH(bool, argument);
+        QFETCH(QString, display);
+        QFETCH(int, qt);
+        QFETCH(QString, platform);
+        const marbolin::Session session{type.toStdString(), desktop.toStdString(), chosen.toStdString(),
+                                        argument,           display.toStdString(), qt};
+        QCOMPARE(QString::fromStdString(marbolin::preferredPlatform(session)), platform);
     }
 
     void controls_data()

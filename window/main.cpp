@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
+#include "Platform.h"
 #include "Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    marbolin::choosePlatform(argc, argv);
     QApplication app(argc, argv);
     marbolin::setUpApplication();
 
