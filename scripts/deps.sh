@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Sourced by scripts/run and scripts/test: installs the Debian packages that
+# Sourced by scripts/run, scripts/test and scripts/test-windows: installs the Debian packages that
 # the build and the tests need, if any are missing.
 
 marbolin_packages=(
@@ -9,10 +9,13 @@ marbolin_packages=(
 )
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
-    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono
+    xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono metacity xfwm4 wmctrl
     weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon
-    binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
     dpkg-dev file lintian desktop-file-utils appstream man-db
+)
+# The cross-build for Windows and Wine to run it (scripts/test-windows).
+marbolin_windows_packages=(
+    cmake make googletest binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
 )
 
 marbolin_install() {
