@@ -19,15 +19,20 @@ events = []  # (type, role of the source, its name then, detail) as they arrive
 
 def record(event):
     try:
+        source = event.source
         detail = event.detail1 if event.type.startswith("object:state-changed") else event.any_data
-        events.append((event.type, event.source.getRoleName(), event.source.name, detail))
+        role = source.getRoleName()
+        # What a braille display shows for a notification: its labels.
+        labels = [child.name for child in source if child is not None and child.getRoleName() == "label"] \
+            if role == "notification" else []
+        events.append((event.type, role, source.name, detail, labels, time.monotonic()))
     except Exception:  # the source may be gone already, as a closed box is
         pass
 
 
-def wait_for(what, condition):
+def wait_for(what, condition, timeout=TIMEOUT):
     """Lets events arrive until condition() holds; None after the timeout."""
-    end = time.monotonic() + TIMEOUT
+    end = time.monotonic() + timeout
     context = GLib.MainContext.default()
     while time.monotonic() < end:
         while context.iteration(False):
@@ -35,8 +40,9 @@ def wait_for(what, condition):
         result = condition()
         if result:
             return result
-        time.sleep(0.02)
-    print(f"  timed out waiting for {what}")
+        time.sleep(0.01)
+    if timeout == TIMEOUT:
+        print(f"  timed out waiting for {what}")
     return None
 
 
@@ -45,11 +51,21 @@ def find(root, role, name_starts=""):
         root, lambda a: a is not None and a.getRoleName() == role and a.name.startswith(name_starts))
 
 
-def spoken(text):
-    """True once the announcement widget has appeared named text, as Orca
-    speaks it."""
-    return lambda: any(e[0] == "object:state-changed:showing" and e[1] == "notification" and e[2] == text
-                       and e[3] == 1 for e in events)
+def announced(since=0.0):
+    """The texts announced since then, in order: each appearance of the
+    notification, read from the label inside it, as Orca speaks it and
+    shows it in braille."""
+    return [e[4][0] if len(e[4]) == 1 and not e[2] else f"(name {e[2]!r}, labels {e[4]})" for e in events
+            if e[0] == "object:state-changed:showing" and e[1] == "notification" and e[3] == 1 and e[5] >= since]
+
+
+def spoken(text, since=0.0):
+    return lambda: text in announced(since)
+
+
+def renamed(since):
+    return [e[2] for e in events if e[0] == "object:property-change:accessible-name" and e[1] == "label"
+            and e[2].startswith("Time") and e[5] >= since]
 
 
 def alert(app, title):
@@ -68,9 +84,9 @@ def main(program):
     process = subprocess.Popen([program], env=env)
     results = []
 
-    def check(name, ok):
+    def check(name, ok, detail=""):
         results.append(ok)
-        print(f"{'PASS' if ok else 'FAIL'}: {name}")
+        print(f"{'PASS' if ok else 'FAIL'}: {name}" + (f" ({detail})" if detail and not ok else ""))
 
     try:
         window = subprocess.check_output(
@@ -87,14 +103,17 @@ def main(program):
         check("the display is a label named by its time at start", display is not None and display.name == "Time 00:00:00")
 
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+        # At a typist's pace every entry is spoken, as soon as it is typed.
+        start = time.monotonic()
         for key in ["1", "3", "0", "0"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
-        heard = wait_for("the display's name change", lambda: any(
-            e[0] == "object:property-change:accessible-name" and e[1] == "label" and e[2] == "Time 00:13:00"
-            for e in events))
-        check("typing 1 3 0 0 announces the display as 'Time 00:13:00'", bool(heard))
+            wait_for("a pause", lambda: False, timeout=0.25)
+        paced = ["1 second", "13 seconds", "1 minute 30 seconds", "13 minutes"]
+        check("typed at 4 keys/s, each entry is announced in turn, for speech and braille",
+              bool(wait_for("'13 minutes'", spoken("13 minutes", start))) and announced(start) == paced)
+        check("with each announcement the display reads its new time",
+              renamed(start) == ["Time 00:00:01", "Time 00:00:13", "Time 00:01:30", "Time 00:13:00"])
         check("the display reads 'Time 00:13:00'", display is not None and display.name == "Time 00:13:00")
-        check("typing 1 3 0 0 is spoken as '13 minutes'", bool(wait_for("'13 minutes'", spoken("13 minutes"))))
         names = sorted(b.name for b in pyatspi.findAllDescendants(app, lambda a: a.getRoleName() == "push button"))
         check("the buttons are named in words", names == ["clear", "clear all", "info", "minus", "plus"])
 
@@ -103,10 +122,39 @@ def main(program):
             (e[3] for e in events if e[0] == "object:text-changed:insert" and e[2] == "Result tape"), None))
         lines = (inserted or "").replace("\u2029", "\n")
         check("'+' inserts '+ 00:13:00' and '=000:13:00' into the tape", lines == "+ 00:13:00\n=000:13:00\n")
-        text = tape.queryText()
-        check("the tape reads '=000:13:00'", "=000:13:00" in text.getText(0, text.characterCount))
         check("'+' is spoken as 'total 13 minutes'",
               bool(wait_for("'total 13 minutes'", spoken("total 13 minutes"))))
+
+        # A burst: only the first entry and, once it pauses, the newest.
+        start = time.monotonic()
+        subprocess.run(["xdotool", "type", "--window", window, "--delay", "5", "4545454545c4530"], check=True)
+        wait_for("'45 minutes 30 seconds'", spoken("45 minutes 30 seconds", start))
+        wait_for("a pause", lambda: False, timeout=0.3)
+        burst = announced(start)
+        check("a burst of 15 keys is announced at most twice, ending with the entry",
+              1 <= len(burst) <= 2 and burst[-1] == "45 minutes 30 seconds", repr(burst))
+        check("and the display is renamed as often", renamed(start)[-1:] == ["Time 00:45:30"]
+              and len(renamed(start)) == len(burst), repr(renamed(start)))
+        subprocess.run(["xdotool", "key", "--window", window, "minus"], check=True)
+        wait_for("'total minus 32 minutes 30 seconds'", spoken("total minus 32 minutes 30 seconds"))
+
+        # Review by lines: each line of the tape in its own place.
+        text = tape.queryText()
+        tape_lines = ["+ 00:13:00", "=000:13:00", "- 00:45:30", "=-000:32:30"]
+        check("the tape reads as its four lines", text.getText(0, -1) == "\n".join(tape_lines) + "\n")
+        places, offset = [], 0
+        for line in tape_lines:
+            found, first, _ = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
+            x, y, w, h = text.getCharacterExtents(first, pyatspi.DESKTOP_COORDS)
+            at = text.getOffsetAtPoint(x + w // 2, y + h // 2, pyatspi.DESKTOP_COORDS)
+            places.append((found.rstrip("\n"), y, at == first))
+            offset += len(line) + 1
+        ys = [p[1] for p in places]
+        check("each line reads alone, lies below the one before, and is found at its place",
+              [p[0] for p in places] == tape_lines and all(a < b for a, b in zip(ys, ys[1:]))
+              and all(p[2] for p in places), repr(places))
+        found, _, _ = text.getTextAtOffset(text.characterCount, pyatspi.TEXT_BOUNDARY_LINE_START)
+        check("the caret after the last break is on the last line", found.rstrip("\n") == tape_lines[-1])
 
         for key in ["6", "0", "0", "0", "plus"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)

@@ -6,6 +6,7 @@
 #include "KeyCode.h"
 #include "Platform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -54,6 +55,13 @@ void onNextBox(const std::function<void(QMessageBox*)>& check)
         }
     });
     timer->start();
+}
+
+// The name a screen reader reads for a control.
+QString spokenName(QWidget* widget)
+{
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }
 
 bool onWayland()
@@ -482,7 +490,7 @@ private slots:
         auto* widget = find<QWidget>(name);
         QCOMPARE(widget->geometry(), geometry);
         QCOMPARE(widget->toolTip(), tooltip);
-        QCOMPARE(widget->accessibleName(), spoken);
+        QCOMPARE(spokenName(widget), spoken);
         if (auto* push = qobject_cast<QPushButton*>(widget)) {
             QCOMPARE(push->text(), caption);
             QCOMPARE(push->accessibleDescription(), tooltip);
@@ -644,7 +652,7 @@ private slots:
         }
         QCOMPARE(codes, seen);
         QCOMPARE(this->display()->text(), display);
-        QCOMPARE(this->display()->accessibleName(), QStringLiteral("Time ") + display);
+        QCOMPARE(spokenName(this->display()), QStringLiteral("Time ") + display);
         QCOMPARE(this->tape()->toPlainText(), tape);
         QCOMPARE(focused(), focus);
         QVERIFY(form->isVisible());

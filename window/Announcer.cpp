@@ -15,10 +15,14 @@ namespace {
 constexpr QLatin1String kTip("AnnouncerTip");
 constexpr QLatin1String kBar("AnnouncerBar");
 constexpr QLatin1String kNotification("Announcement");
+constexpr QLatin1String kLabel("AnnouncementText");
 
 QAccessible::Role roleFor(const QObject* object)
 {
     const QString name = object->objectName();
+    if (name == kLabel) {
+        return QAccessible::StaticText;
+    }
     if (name == kNotification) {
         return QAccessible::Notification;
     }
@@ -66,7 +70,14 @@ Announcer::Announcer(QWidget* window) : window_(window)
     QAccessible::installFactory(&announcerInterface);
     notification_ = hiddenChild(hiddenChild(hiddenChild(window, kTip), kBar), kNotification);
     notification_->hide();
+    // Hidden for good: a label that showed would be read again as part of
+    // the window whenever the focus comes back to it.
+    label_ = hiddenChild(notification_, kLabel);
+    label_->hide();
     window_->installEventFilter(this);
+    pause_.setSingleShot(true);
+    pause_.setInterval(kBurstGap);
+    connect(&pause_, &QTimer::timeout, this, &Announcer::deliver);
 }
 
 void Announcer::announce(const QString& text)
@@ -75,31 +86,43 @@ void Announcer::announce(const QString& text)
     if (!QAccessible::isActive()) {
         return;
     }
-    if (window_->isActiveWindow()) {
-        pending_.clear();
-        speak(text);
-    } else {
-        pending_ = text;
+    const bool burst = sinceLast_.isValid() && sinceLast_.elapsed() < kBurstGap;
+    sinceLast_.start();
+    waiting_ = text;
+    if (burst) {
+        pause_.start();
+        return;
+    }
+    pause_.stop();
+    deliver();
+}
+
+void Announcer::deliver()
+{
+    if (window_->isActiveWindow() && !waiting_.isEmpty()) {
+        speak(std::exchange(waiting_, QString()));
     }
 }
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_ && event->type() == QEvent::ActivationChange && window_->isActiveWindow() &&
-        !pending_.isEmpty()) {
+        !waiting_.isEmpty() && !pause_.isActive()) {
         // Queued, so that it follows the focus that the activation brings.
-        QMetaObject::invokeMethod(
-            this, [this, text = std::exchange(pending_, QString())] { speak(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &Announcer::deliver, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
 
 void Announcer::speak(const QString& text)
 {
-    // Renamed while hidden, so that only its appearance is an event a
-    // screen reader speaks.
+    label_->setAccessibleName(text);
+    if (follower_ != nullptr) {
+        QAccessibleEvent renamed(follower_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+    // Only the notification's appearance is an event a screen reader speaks.
     notification_->hide();
-    notification_->setAccessibleName(text);
     notification_->show();
 }
 

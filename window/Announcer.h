@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 class QWidget;
 
@@ -10,30 +12,49 @@ namespace marbolin {
 
 // Hands short texts to a screen reader without moving the keyboard focus.
 //
-// Qt has no announcement call, but Orca speaks the name of a widget with the
+// Qt has no announcement call, but Orca speaks a widget with the
 // Notification role each time it appears. So the announcer keeps such a
-// widget, 0x0 and never painted, renames it and shows it again. It sits in
-// a status bar inside a tooltip: that keeps Orca from saying "notification"
-// and the window's title before every text.
+// widget, 0x0 and never painted, and shows it again for every text. It sits
+// in a status bar inside a tooltip: that keeps Orca from saying
+// "notification" and the window's title before every text. The text itself
+// is the name of a hidden label inside the notification, not the
+// notification's own name: Orca builds its braille flash and its
+// notification history from such labels, and leaves out one that repeats
+// the notification's name.
 class Announcer final : public QObject {
 public:
     explicit Announcer(QWidget* window);
 
-    // Spoken at once while the window is active. Otherwise, as when a
-    // message box has just closed, the newest text waits until the window is
-    // active again: the screen reader's own speech for the returning focus
+    // Keys typed faster than this apart are a burst (ms).
+    static constexpr int kBurstGap = 80;
+
+    // Spoken at once while the window is active and the user types at a
+    // pace a listener can follow. Within a burst only the newest text is
+    // kept, and spoken once the burst pauses. While the window is not
+    // active, as when a message box has just closed, the newest text waits
+    // until it is: the screen reader's own speech for the returning focus
     // would cut it off.
     void announce(const QString& text);
+
+    // A widget whose accessible name changes with what is announced, such as
+    // the display: the screen reader is told of its change together with
+    // each announcement, not at every change.
+    void followName(QWidget* widget) { follower_ = widget; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void deliver();
     void speak(const QString& text);
 
     QWidget* window_ = nullptr;
     QWidget* notification_ = nullptr;
-    QString pending_;
+    QWidget* label_ = nullptr;
+    QWidget* follower_ = nullptr;
+    QString waiting_;  // the newest text, not yet spoken
+    QElapsedTimer sinceLast_;
+    QTimer pause_;
 };
 
 }  // namespace marbolin

@@ -6,6 +6,7 @@
 #include "FrameExtents.h"
 #include "KeyCode.h"
 #include "TapeScrollBar.h"
+#include "WindowAccessible.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,7 +33,18 @@ QString fromCrLf(const char* data, std::size_t size)
 
 constexpr std::uint64_t kForeignTape = ~std::uint64_t{0};
 
+// A screen reader reads the display as this name followed by its time.
 constexpr QLatin1String kDisplayName("Time");
+
+// Qt keeps the first accessible interface it makes for a widget, and the
+// window's own ones are found by name; so the name comes first.
+template <typename Widget> Widget* namedChild(QWidget* parent, const char* name)
+{
+    auto* widget = new Widget;
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setParent(parent);
+    return widget;
+}
 
 // spoken: the button's name for a screen reader, in words, since a speech
 // synthesiser drops a lone "?" and reads "-" as "dash".
@@ -55,6 +67,7 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form1"));
+    installWindowInterfaces();
     setWindowTitle(QStringLiteral("Marbolin"));
     setWindowIcon(appIcon());
     setFixedSize(169, 265);
@@ -72,8 +85,7 @@ Form1::Form1(QWidget* parent)
     CommandPlus[0]->setDefault(true);
     fitCaptions();
 
-    TextErgebnis = new QPlainTextEdit(this);
-    TextErgebnis->setObjectName(QStringLiteral("TextErgebnis"));
+    TextErgebnis = namedChild<QPlainTextEdit>(this, "TextErgebnis");
     TextErgebnis->setGeometry(8, 72, 153, 185);
     TextErgebnis->setReadOnly(true);
     TextErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -86,8 +98,11 @@ Form1::Form1(QWidget* parent)
     TextErgebnis->document()->setUndoRedoEnabled(false);
     tapeFocus_ = std::make_unique<FocusRing>(TextErgebnis);
 
-    LabelZeit = new QLabel(this);
-    LabelZeit->setObjectName(QStringLiteral("LabelZeit"));
+    LabelZeit = namedChild<QLabel>(this, "LabelZeit");
+    // With a name of its own, the label does not tell screen readers of
+    // every new time; the announcer does, once per announcement.
+    LabelZeit->setAccessibleName(kDisplayName);
+    announcer_.followName(LabelZeit);
     LabelZeit->setGeometry(8, 8, 153, 25);
     LabelZeit->setFont(fixedPitch);
     LabelZeit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -214,11 +229,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 void Form1::showDisplay(const std::string& text)
 {
-    const QString shown = QString::fromStdString(text);
-    LabelZeit->setText(shown);
-    // A label with a fixed accessible name hides its text from screen
-    // readers; the time in the name is read, and its change is announced.
-    LabelZeit->setAccessibleName(QString(kDisplayName) + QLatin1Char(' ') + shown);
+    LabelZeit->setText(QString::fromStdString(text));
 }
 
 void Form1::showTape(const std::string& text)
