@@ -156,6 +156,23 @@ def main(program):
         found, _, _ = text.getTextAtOffset(text.characterCount, pyatspi.TEXT_BOUNDARY_LINE_START)
         check("the caret after the last break is on the last line", found.rstrip("\n") == tape_lines[-1])
 
+        # A screen reader that takes its time over every key: a click right
+        # after a digit must still come after it.
+        def slow_listener(event):
+            time.sleep(0.06)
+            return False
+        kinds = (pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT)
+        pyatspi.Registry.registerKeystrokeListener(slow_listener, mask=pyatspi.allModifiers(), kind=kinds,
+                                                   synchronous=True, preemptive=True)
+        subprocess.run(["xdotool", "key", "c"], check=True)
+        typist = subprocess.Popen(["sh", "-c", f"xdotool key 5; sleep 0.01; "
+                                   f"xdotool mousemove --window {window} 20 52 click 1"])
+        wait_for("the click on '+'", lambda: typist.poll() is not None and text.getText(0, -1).count("\n") >= 6)
+        wait_for("a pause", lambda: False, timeout=0.3)
+        pyatspi.Registry.deregisterKeystrokeListener(slow_listener, mask=pyatspi.allModifiers(), kind=kinds)
+        last = text.getText(0, -1).split("\n")[-3:-1]
+        check("a click 10 ms after a held digit adds that digit", last == ["+ 00:00:05", "=-000:32:25"], repr(last))
+
         for key in ["6", "0", "0", "0", "plus"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
         error = wait_for("the error box", lambda: alert(app, "Error"))

@@ -4,6 +4,7 @@
 #include "Announcer.h"
 #include "FocusRing.h"
 #include "Form1Model.h"
+#include "InputOrder.h"
 
 #include <QDialog>
 
@@ -63,6 +64,7 @@ private:
     Announcer announcer_{this};
     std::unique_ptr<FocusRing> tapeFocus_;
     Form1Model model_{*this};
+    InputOrder inputOrder_{*this};
 
     // How much of the calculator's tape the text box already holds, so that
     // a grown tape is appended rather than laid out again from the start.
