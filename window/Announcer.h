@@ -25,7 +25,7 @@ class Announcer final : public QObject {
 public:
     explicit Announcer(QWidget* window);
 
-    // Keys typed faster than this apart are a burst (ms).
+    // Announcements that come closer together than this are a burst (ms).
     static constexpr int kBurstGap = 80;
 
     // Spoken at once while the window is active and the user types at a
