@@ -69,7 +69,12 @@ def renamed(since):
 
 
 def alert(app, title):
-    return next((w for w in app if w is not None and w.getRoleName() == "alert" and w.name == title), None)
+    def is_box(window):
+        try:
+            return window is not None and window.getRoleName() == "alert" and window.name == title
+        except GLib.Error:  # a box that is closing as it is asked
+            return False
+    return next((w for w in app if is_box(w)), None)
 
 
 def press(accessible):
