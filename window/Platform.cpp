@@ -2,10 +2,10 @@
 #include "Platform.h"
 
 #include <QByteArray>
+#include <QVersionNumber>
 #include <QtGlobal>
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdlib>
 #include <string_view>
@@ -36,21 +36,6 @@ std::string environment(const char* name)
     return value != nullptr ? value : "";
 }
 
-// "6.4.2" as QT_VERSION_CHECK(6, 4, 2).
-int versionNumber(const char* text)
-{
-    std::array<int, 3> parts{};
-    for (int& part : parts) {
-        if (text == nullptr || *text == '\0') {
-            break;
-        }
-        char* end = nullptr;
-        part = static_cast<int>(std::strtol(text, &end, 10));
-        text = *end == '.' ? end + 1 : end;
-    }
-    return QT_VERSION_CHECK(parts[0], parts[1], parts[2]);
-}
-
 }  // namespace
 
 std::string preferredPlatform(const Session& session)
@@ -75,7 +60,8 @@ void choosePlatform(int argc, const char* const* argv)
     }
     session.chosenPlatform = environment("QT_QPA_PLATFORM");
     session.x11Display = environment("DISPLAY");
-    session.qtVersion = versionNumber(qVersion());
+    const QVersionNumber qt = QVersionNumber::fromString(QLatin1String(qVersion()));
+    session.qtVersion = QT_VERSION_CHECK(qt.majorVersion(), qt.minorVersion(), qt.microVersion());
     // Qt reads "-platform" and "--platform" alike.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
