@@ -7,8 +7,8 @@
 //
 //   startup_bench [runs]          (30 runs of each kind by default)
 //   startup_bench child <ours|anchor>
-#include "Form1.h"
-#include "Startup.h"
+#include "desktop/Startup.h"
+#include "view/Form1.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -11,7 +11,7 @@
 // "painted" shows the window and processes events after every operation,
 // so the tape is really laid out and drawn; "document" keeps it hidden.
 // Every result line starts with its kind, so scripts can pick it out.
-#include "Form1.h"
+#include "view/Form1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The window as a user meets it: controls found by name, driven with real
 // key and mouse events, checked by what they show.
-#include "AppIcon.h"
-#include "Form1.h"
-#include "KeyCode.h"
-#include "Platform.h"
+#include "desktop/AppIcon.h"
+#include "desktop/Platform.h"
+#include "view/Form1.h"
+#include "view/KeyCode.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "Form1.h"
-#include "Platform.h"
-#include "Startup.h"
+#include "desktop/Platform.h"
+#include "desktop/Startup.h"
+#include "view/Form1.h"
 
 #include <QApplication>
 

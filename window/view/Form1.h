@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Announcer.h"
-#include "FocusRing.h"
 #include "Form1Model.h"
-#include "InputOrder.h"
+#include "screenreader/Announcer.h"
+#include "screenreader/InputOrder.h"
+#include "view/FocusRing.h"
 
 #include <QDialog>
 

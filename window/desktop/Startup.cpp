@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Startup.h"
 
-#include "AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QApplication>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "Form1.h"
 
-#include "AppIcon.h"
-#include "Fonts.h"
-#include "FrameExtents.h"
-#include "KeyCode.h"
-#include "TapeScrollBar.h"
-#include "WindowAccessible.h"
+#include "desktop/AppIcon.h"
+#include "desktop/FrameExtents.h"
+#include "screenreader/WindowAccessible.h"
+#include "view/Fonts.h"
+#include "view/KeyCode.h"
+#include "view/TapeScrollBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "WindowAccessible.h"
 
-#include "TapeAccessible.h"
+#include "screenreader/TapeAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
