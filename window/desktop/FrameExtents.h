@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QMargins>
-
 class QWidget;
 
 namespace marbolin {
 
-// The frame that the window manager will put around a top-level window that
-// has not been shown yet, so that the whole frame can be placed at once.
-// Asked of the window manager on X11 (_NET_REQUEST_FRAME_EXTENTS); zero
-// where it cannot tell, as without a window manager, on Wayland, where the
-// compositor places windows, or elsewhere.
-QMargins expectedFrame(QWidget& window);
+// Places a top-level window that has not been shown yet so that its whole
+// frame, not only its client area, opens in the middle of its screen's
+// free area.
+//
+// On X11 the window manager is asked for the frame it will draw
+// (_NET_REQUEST_FRAME_EXTENTS). One that cannot say in advance, such as
+// KWin, says so once it has framed the window; the window is then placed
+// again at once, before it is first drawn. Without a window manager, and
+// on Wayland, where the compositor places windows, the client area is
+// centred.
+void centreFrame(QWidget& window);
 
 }  // namespace marbolin

@@ -14,9 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTextCursor>
 
 namespace marbolin {
@@ -140,16 +138,8 @@ Form1::Form1(QWidget* parent)
     CommandPlus[0]->setFocus();
 
     // The whole frame opens in the middle of the screen's free area, placed
-    // once, before the window is shown. Asking for the frame may have made
-    // the native window already, and from then on move() would place the
-    // client area, not the frame; so the client area is placed where it
-    // sits inside the centred frame, which holds either way.
-    if (const QScreen* screen = this->screen()) {
-        const QMargins frame = expectedFrame(*this);
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame),
-                                        screen->availableGeometry())
-                        .marginsRemoved(frame));
-    }
+    // once, before the window is shown.
+    centreFrame(*this);
 }
 
 void Form1::Form_Load()
