@@ -4,7 +4,7 @@
 
 marbolin_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libxcb1-dev fonts-liberation2
+    qt6-base-dev libxcb1-dev libxcb-xkb-dev libcanberra-dev fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 marbolin_test_packages=(

@@ -2,7 +2,9 @@
 // The window as a user meets it: controls found by name, driven with real
 // key and mouse events, checked by what they show.
 #include "desktop/AppIcon.h"
+#include "desktop/BellRoute.h"
 #include "desktop/Platform.h"
+#include "desktop/XSettings.h"
 #include "view/Form1.h"
 #include "view/KeyCode.h"
 
@@ -32,6 +34,8 @@ using marbolin::Form1;
 
 Q_DECLARE_METATYPE(std::optional<QPalette>)
 Q_DECLARE_METATYPE(marbolin::Keyboard)
+Q_DECLARE_METATYPE(marbolin::BellFacts)
+Q_DECLARE_METATYPE(marbolin::BellRoute)
 
 namespace {
 
@@ -126,6 +130,30 @@ QPalette themePalette(QColor text, QColor window, QColor base)
     return palette;
 }
 
+// XSETTINGS fields: a number in the given byte order, text padded to four
+// bytes, and a setting's type, name and serial.
+QByteArray card(bool big, std::uint32_t value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i) {
+        bytes[big ? 3 - i : i] = char((value >> (8 * i)) & 0xffU);
+    }
+    return bytes;
+}
+
+QByteArray padded(const char* text)
+{
+    QByteArray bytes(text);
+    return bytes + QByteArray((4 - bytes.size() % 4) % 4, '\0');
+}
+
+QByteArray head(bool big, char type, const char* name)
+{
+    const QByteArray length = card(big, std::uint32_t(qstrlen(name)));
+    return QByteArray(1, type) + '\0' + (big ? length.right(2) : length.left(2)) + padded(name) +
+           card(big, 0);
+}
+
 struct PaintCounter final : QObject {
     int count = 0;
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -176,6 +204,12 @@ private:
         const QWidget* widget = form->focusWidget();
         return widget != nullptr ? widget->objectName() : QString();
     }
+
+public:
+    // Before the application exists. The tests never make a sound: where
+    // the window would play the sound theme's bell, libcanberra is given its
+    // null driver, which plays nothing.
+    static void initMain() { qputenv("CANBERRA_DRIVER", "null"); }
 
 private slots:
     void initTestCase()
@@ -439,6 +473,123 @@ private slots:
         const marbolin::Session session{type.toStdString(), desktop.toStdString(), chosen.toStdString(),
                                         argument,           display.toStdString(), qt};
         QCOMPARE(QString::fromStdString(marbolin::preferredPlatform(session)), platform);
+    }
+
+    // Who makes the sound of a beep. A window manager that plays the X bell
+    // keeps it, honouring its own switches; elsewhere the program plays the
+    // sound theme's bell, unless a switch of the desktop is off.
+    void bellRoute_data()
+    {
+        using marbolin::BellFacts;
+        using marbolin::BellRoute;
+        QTest::addColumn<BellFacts>("facts");
+        QTest::addColumn<BellRoute>("route");
+        const auto x11 = [](const char* windowManager) {
+            BellFacts facts;
+            facts.platform = BellFacts::Platform::X11;
+            facts.windowManager = windowManager;
+            facts.soundThemeReady = true;
+            return facts;
+        };
+        BellFacts wayland;
+        wayland.platform = BellFacts::Platform::Wayland;
+        wayland.soundThemeReady = true;
+        auto with = [](BellFacts facts, auto change) {
+            change(facts);
+            return facts;
+        };
+        QTest::newRow("Windows, macOS") << BellFacts{} << BellRoute::System;
+        QTest::newRow("metacity takes the X bell over")
+            << with(x11("Metacity"), [](BellFacts& f) { f.xBellTakenOver = true; }) << BellRoute::System;
+        QTest::newRow("mutter plays it, X bell left on") << x11("GNOME Shell") << BellRoute::System;
+        QTest::newRow("mutter honours audible-bell itself")
+            << with(x11("GNOME Shell"), [](BellFacts& f) { f.audibleBell = false; }) << BellRoute::System;
+        QTest::newRow("xfwm4") << x11("Xfwm4") << BellRoute::SoundTheme;
+        QTest::newRow("Xfce's event sounds off")
+            << with(x11("Xfwm4"), [](BellFacts& f) { f.xsettingsEventSounds = false; }) << BellRoute::Silent;
+        QTest::newRow("Xfce's event sounds on")
+            << with(x11("Xfwm4"), [](BellFacts& f) { f.xsettingsEventSounds = true; })
+            << BellRoute::SoundTheme;
+        QTest::newRow("xset b off") << with(x11("Xfwm4"), [](BellFacts& f) { f.xBellPercent = 0; })
+                                    << BellRoute::Silent;
+        QTest::newRow("KWin's Xwayland") << x11("KWin") << BellRoute::SoundTheme;
+        QTest::newRow("no window manager") << x11("") << BellRoute::SoundTheme;
+        QTest::newRow("Wayland") << wayland << BellRoute::SoundTheme;
+        QTest::newRow("Wayland, audible-bell off")
+            << with(wayland, [](BellFacts& f) { f.audibleBell = false; }) << BellRoute::Silent;
+        QTest::newRow("Wayland, event-sounds off")
+            << with(wayland, [](BellFacts& f) { f.eventSounds = false; }) << BellRoute::Silent;
+        QTest::newRow("Wayland, switches on")
+            << with(wayland, [](BellFacts& f) { f.audibleBell = f.eventSounds = true; })
+            << BellRoute::SoundTheme;
+        QTest::newRow("no sound theme to play")
+            << with(wayland, [](BellFacts& f) { f.soundThemeReady = false; }) << BellRoute::System;
+        QTest::newRow("99 ms after the last bell")
+            << with(wayland, [](BellFacts& f) { f.msSinceLastBell = 99; }) << BellRoute::Silent;
+        QTest::newRow("100 ms after the last bell")
+            << with(wayland, [](BellFacts& f) { f.msSinceLastBell = 100; }) << BellRoute::SoundTheme;
+        QTest::newRow("metacity, 50 ms after the last bell")
+            << with(x11("Metacity"), [](BellFacts& f) { f.xBellTakenOver = true, f.msSinceLastBell = 50; })
+            << BellRoute::Silent;
+    }
+
+    void bellRoute()
+    {
+        QFETCH(marbolin::BellFacts, facts);
+        QFETCH(marbolin::BellRoute, route);
+        QCOMPARE(marbolin::bellRoute(facts), route);
+    }
+
+    // XSETTINGS as Xfce and GNOME Flashback publish it, in either byte order.
+    void xsettings_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("eventSounds");  // -1: not found
+        QTest::addColumn<QString>("theme");
+        // Byte order, serial and count, then each setting: type, name,
+        // serial and value, every field padded to four bytes.
+        const auto property = [](bool big, std::initializer_list<QByteArray> settings) {
+            QByteArray data(1, big ? '\1' : '\0');
+            data += QByteArray(7, '\0');
+            data += card(big, std::uint32_t(settings.size()));
+            for (const QByteArray& setting : settings) {
+                data += setting;
+            }
+            return data;
+        };
+        const auto integer = [](bool big, const char* name, std::int32_t value) {
+            return head(big, 0, name) + card(big, std::uint32_t(value));
+        };
+        const auto text = [](bool big, const char* name, const char* value) {
+            return head(big, 1, name) + card(big, std::uint32_t(qstrlen(value))) + padded(value);
+        };
+        const QByteArray colour = head(false, 2, "Gtk/Colour") + QByteArray(8, '\x7f');
+        QTest::newRow("Xfce's default")
+            << property(false, {integer(false, "Net/EnableEventSounds", 0)}) << 0 << "";
+        QTest::newRow("big-endian, after a string")
+            << property(true, {text(true, "Net/SoundThemeName", "freedesktop"),
+                               integer(true, "Net/EnableEventSounds", 1)})
+            << 1 << "freedesktop";
+        QTest::newRow("after a colour")
+            << property(false, {colour, integer(false, "Net/EnableEventSounds", 1)}) << 1 << "";
+        QTest::newRow("cut short") << property(false, {integer(false, "Net/EnableEventSounds", 1)}).chopped(1)
+                                   << -1 << "";
+        QTest::newRow("empty") << QByteArray() << -1 << "";
+    }
+
+    void xsettings()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, eventSounds);
+        QFETCH(QString, theme);
+        const marbolin::XSettings settings =
+            marbolin::parseXSettings(std::string_view(data.constData(), std::size_t(data.size())));
+        const auto sounds = settings.find("Net/EnableEventSounds");
+        QCOMPARE(sounds == settings.end() ? -1 : std::get<std::int32_t>(sounds->second), eventSounds);
+        const auto name = settings.find("Net/SoundThemeName");
+        QCOMPARE(name == settings.end() ? QString()
+                                        : QString::fromStdString(std::get<std::string>(name->second)),
+                 theme);
     }
 
     void controls_data()

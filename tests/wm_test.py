@@ -73,7 +73,7 @@ def main(wm, program):
     app = None
     try:
         until(f"{wm} to manage the screen", lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
-        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        app = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="xcb", CANBERRA_DRIVER="null"))
         window = until("the window", lambda: output("xdotool", "search", "--onlyvisible", "--pid", str(app.pid),
                                                     "--name", "^Marbolin$").split())[0]
         extents = until("the frame extents", lambda: numbers(output("xprop", "-id", window, "_NET_FRAME_EXTENTS")))

@@ -259,7 +259,7 @@ void Form1::scrollTapeToEnd()
 
 void Form1::beep()
 {
-    QApplication::beep();
+    bell_.ring();
 }
 
 void Form1::announce(const std::string& text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Form1Model.h"
+#include "desktop/Bell.h"
 #include "screenreader/Announcer.h"
 #include "screenreader/InputOrder.h"
 #include "view/FocusRing.h"
@@ -62,6 +63,7 @@ private:
     QPlainTextEdit* TextErgebnis = nullptr;
 
     Announcer announcer_{this};
+    Bell bell_{*this};
     std::unique_ptr<FocusRing> tapeFocus_;
     Form1Model model_{*this};
     InputOrder inputOrder_{*this};
