@@ -82,12 +82,13 @@ int child(int argc, char* argv[], const std::string& kind)
 {
     QApplication app(argc, argv);
     FirstPaint watcher;
+    std::unique_ptr<marbolin::Translations> translations;
     std::unique_ptr<QWidget> window;
     QPlainTextEdit* tape = nullptr;
     if (kind == "ours") {
         // What main() does.
-        marbolin::setUpApplication();
-        auto form = std::make_unique<marbolin::Form1>();
+        translations = marbolin::setUpApplication();
+        auto form = std::make_unique<marbolin::Form1>(translations->phrases());
         tape = form->findChild<QPlainTextEdit*>(QStringLiteral("TextErgebnis"));
         window = std::move(form);
     } else {

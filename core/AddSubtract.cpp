@@ -15,8 +15,6 @@ namespace marbolin {
 
 namespace {
 
-constexpr std::string_view kInputError = "Input error.\r\nInput the time in the format 'hh:mm:ss'";
-
 void appendNumber(std::string& out, std::uint64_t value, std::size_t minDigits)
 {
     std::array<char, 24> digits{};
@@ -52,10 +50,11 @@ void Form1Model::CommandPlus_Click(std::int16_t index)
         // The entry stays as it is, so the user sees what was wrong and can
         // clear it with C.
         view_.beep();
-        view_.messageBox(std::string(kInputError), Form1View::Icon::Critical, "Error");
+        view_.messageBox(phrases_.inputError() + "\r\n" + phrases_.inputFormat(), Form1View::Icon::Critical,
+                         phrases_.errorTitle());
         // Nothing on the screen changes, so a listener is told what the
         // next digits will extend.
-        view_.announce("entry kept, " + spokenEntry());
+        view_.announce(phrases_.entryKept(spokenEntry()));
         return;
     }
 
@@ -95,7 +94,7 @@ void Form1Model::CommandPlus_Click(std::int16_t index)
     view_.scrollTapeToEnd();
 
     resetEntry();
-    view_.announce("total " + spokenDuration(total));
+    view_.announce(phrases_.total(spokenDuration(total, phrases_)));
 }
 
 }  // namespace marbolin

@@ -38,19 +38,6 @@ int twoDigits(const std::string& text, std::size_t pos)
     return (tens - '0') * 10 + (ones - '0');
 }
 
-void appendField(std::string& out, std::uint64_t value, const char* unit)
-{
-    if (!out.empty()) {
-        out += ' ';
-    }
-    out += std::to_string(value);
-    out += ' ';
-    out += unit;
-    if (value != 1) {
-        out += 's';
-    }
-}
-
 }  // namespace
 
 std::optional<Duration> displayedDuration(const std::string& text)
@@ -64,20 +51,21 @@ std::optional<Duration> displayedDuration(const std::string& text)
     return Duration{false, static_cast<std::uint64_t>(h), m, s};
 }
 
-std::string spokenDuration(const Duration& duration)
+std::string spokenDuration(const Duration& duration, const Phrases& phrases)
 {
-    std::string words = duration.negative ? "minus" : "";
+    std::string words;
+    auto append = [&words](const std::string& field) { words += (words.empty() ? "" : " ") + field; };
     const bool zero = duration.hours == 0 && duration.minutes == 0 && duration.seconds == 0;
     if (duration.hours != 0) {
-        appendField(words, duration.hours, "hour");
+        append(phrases.hours(duration.hours));
     }
     if (duration.minutes != 0) {
-        appendField(words, static_cast<std::uint64_t>(duration.minutes), "minute");
+        append(phrases.minutes(static_cast<std::uint64_t>(duration.minutes)));
     }
     if (duration.seconds != 0 || zero) {
-        appendField(words, static_cast<std::uint64_t>(duration.seconds), "second");
+        append(phrases.seconds(static_cast<std::uint64_t>(duration.seconds)));
     }
-    return words;
+    return duration.negative ? phrases.negative(words) : words;
 }
 
 }  // namespace marbolin

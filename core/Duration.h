@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Phrases.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +30,6 @@ std::optional<Duration> displayedDuration(const std::string& text);
 
 // Words a speech synthesiser reads at once: "1 hour 30 minutes", "minus 5
 // seconds", "0 seconds". Fields that are zero are left out.
-std::string spokenDuration(const Duration& duration);
+std::string spokenDuration(const Duration& duration, const Phrases& phrases);
 
 }  // namespace marbolin

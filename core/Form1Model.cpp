@@ -13,23 +13,23 @@ namespace {
 constexpr char16_t kCtrlC = 3;
 constexpr const char* kCrLf = "\r\n";
 
-std::string infoText()
+std::string infoText(const Phrases& phrases)
 {
     std::string text;
     text += "Marbolin 1.0";
     text += kCrLf;
-    text += credits::kAuthor;
+    text += phrases.credit();
     text += kCrLf;
     text += credits::kEmail;
     text += kCrLf;
     text += credits::kWeb;
     text += kCrLf;
     text += kCrLf;
-    text += "The program adds and substracts times.";
+    text += phrases.infoPurpose();
     text += kCrLf;
-    text += "Input a time-value and then click or type '+' or '-'.";
+    text += phrases.infoInput();
     text += kCrLf;
-    text += "'C'=clear, 'Ctrl+C'=clear all";
+    text += phrases.infoKeys();
     text += kCrLf;
     text += kCrLf;
     return text;
@@ -37,7 +37,10 @@ std::string infoText()
 
 }  // namespace
 
-Form1Model::Form1Model(Form1View& view) : view_(view) {}
+Form1Model::Form1Model(Form1View& view, const Phrases* phrases)
+    : view_(view), phrases_(phrases != nullptr ? *phrases : english_)
+{
+}
 
 const std::string& Form1Model::displayText() const
 {
@@ -100,13 +103,13 @@ void Form1Model::resetEntry()
 std::string Form1Model::spokenEntry() const
 {
     const auto entry = displayedDuration(display_);
-    return entry ? spokenDuration(*entry) : display_;
+    return entry ? spokenDuration(*entry, phrases_) : display_;
 }
 
 void Form1Model::CommandClear_Click()
 {
     resetEntry();
-    view_.announce("entry cleared");
+    view_.announce(phrases_.entryCleared());
 }
 
 void Form1Model::CommandClearAll_Click()
@@ -118,12 +121,12 @@ void Form1Model::CommandClearAll_Click()
     hs = 0;
     ms = 0;
     ss = 0;
-    view_.announce("all cleared");
+    view_.announce(phrases_.allCleared());
 }
 
 void Form1Model::CommandInfo_Click()
 {
-    view_.messageBox(infoText(), Form1View::Icon::Information, "info");
+    view_.messageBox(infoText(phrases_), Form1View::Icon::Information, phrases_.infoTitle());
 }
 
 }  // namespace marbolin

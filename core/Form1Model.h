@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Form1View.h"
+#include "Phrases.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,9 @@ namespace marbolin {
 // Every change of the display or the tape is passed on to the view at once.
 class Form1Model final {
 public:
-    explicit Form1Model(Form1View& view);
+    // phrases: the words of the boxes and of what a screen reader is told;
+    // English without them. They must outlive the calculator.
+    explicit Form1Model(Form1View& view, const Phrases* phrases = nullptr);
 
     // The running total is hs * 3600 + ms * 60 + ss seconds. Between
     // operations ms and ss are in 0..59, so a negative total has a negative hs.
@@ -43,6 +46,8 @@ private:
     std::string spokenEntry() const;
 
     Form1View& view_;
+    Phrases english_;
+    const Phrases& phrases_;
     std::string display_ = "00:00:00";
     std::string tape_;
     std::uint64_t tapeClears_ = 0;

@@ -3,7 +3,9 @@
 """What a screen reader meets: the real program on the accessibility bus
 (AT-SPI), typed into with real key presses, read back through pyatspi.
 
-    xvfb-run -a dbus-run-session -- /usr/bin/python3 tests/atspi_test.py build/window/marbolin
+    xvfb-run -a dbus-run-session -- /usr/bin/python3 tests/atspi_test.py build/window/marbolin [de]
+
+With "de" the program runs under LANG=de_DE.UTF-8 and must speak German.
 """
 import os
 import subprocess
@@ -14,6 +16,19 @@ import pyatspi
 from gi.repository import GLib
 
 TIMEOUT = 10.0
+# What the program says and names, in each language the test runs in.
+WORDS = {
+    "en": {"time": "Time", "tape": "Result tape", "paced": ["1 second", "13 seconds", "1 minute 30 seconds", "13 minutes"],
+           "buttons": ["clear", "clear all", "info", "minus", "plus"], "total": "total 13 minutes",
+           "burst": "45 minutes 30 seconds", "minus": "total minus 32 minutes 30 seconds", "error": "Error",
+           "input error": "Input error.\n", "kept": "entry kept, 60 minutes", "info": "info",
+           "keys": "'C'=clear, 'Ctrl+C'=clear all"},
+    "de": {"time": "Zeit", "tape": "Ergebnisstreifen", "paced": ["1 Sekunde", "13 Sekunden", "1 Minute 30 Sekunden", "13 Minuten"],
+           "buttons": ["Alles löschen", "Info", "Löschen", "Minus", "Plus"], "total": "Summe 13 Minuten",
+           "burst": "45 Minuten 30 Sekunden", "minus": "Summe minus 32 Minuten 30 Sekunden", "error": "Fehler",
+           "input error": "Eingabefehler.\n", "kept": "Eingabe beibehalten, 60 Minuten", "info": "Info",
+           "keys": "C = Löschen, Strg+C = Alles löschen"},
+}
 events = []  # (type, role of the source, its name then, detail) as they arrive
 
 
@@ -63,9 +78,9 @@ def spoken(text, since=0.0):
     return lambda: text in announced(since)
 
 
-def renamed(since):
+def renamed(since, time):
     return [e[2] for e in events if e[0] == "object:property-change:accessible-name" and e[1] == "label"
-            and e[2].startswith("Time") and e[5] >= since]
+            and e[2].startswith(time) and e[5] >= since]
 
 
 def alert(app, title):
@@ -81,12 +96,14 @@ def press(accessible):
     accessible.queryAction().doAction(0)
 
 
-def main(program):
+def main(program, language):
+    words = WORDS[language]
     pyatspi.Registry.registerEventListener(
         record, "object:property-change:accessible-name", "object:text-changed:insert", "window:activate",
         "object:state-changed:showing")
     # CANBERRA_DRIVER=null: the tests never make a sound, though the error box beeps.
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", CANBERRA_DRIVER="null")
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", CANBERRA_DRIVER="null",
+               LANG="de_DE.UTF-8" if language == "de" else "C.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="")
     process = subprocess.Popen([program], env=env)
     results = []
 
@@ -104,9 +121,10 @@ def main(program):
         if app is None:
             check("the program is on the accessibility bus", False)
             return results
-        display = wait_for("the display", lambda: find(app, "label", "Time"))
-        tape = find(app, "text", "Result tape")
-        check("the display is a label named by its time at start", display is not None and display.name == "Time 00:00:00")
+        display = wait_for("the display", lambda: find(app, "label", words["time"]))
+        tape = find(app, "text", words["tape"])
+        check("the display is a label named by its time at start",
+              display is not None and display.name == words["time"] + " 00:00:00")
 
         subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
         # At a typist's pace every entry is spoken, as soon as it is typed.
@@ -114,35 +132,36 @@ def main(program):
         for key in ["1", "3", "0", "0"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
             wait_for("a pause", lambda: False, timeout=0.25)
-        paced = ["1 second", "13 seconds", "1 minute 30 seconds", "13 minutes"]
+        paced = words["paced"]
         check("typed at 4 keys/s, each entry is announced in turn, for speech and braille",
-              bool(wait_for("'13 minutes'", spoken("13 minutes", start))) and announced(start) == paced)
+              bool(wait_for(repr(paced[-1]), spoken(paced[-1], start))) and announced(start) == paced,
+              repr(announced(start)))
         check("with each announcement the display reads its new time",
-              renamed(start) == ["Time 00:00:01", "Time 00:00:13", "Time 00:01:30", "Time 00:13:00"])
-        check("the display reads 'Time 00:13:00'", display is not None and display.name == "Time 00:13:00")
+              renamed(start, words["time"]) == [f"{words['time']} 00:{t}" for t in ("00:01", "00:13", "01:30", "13:00")])
+        check("the display reads its name and 00:13:00",
+              display is not None and display.name == words["time"] + " 00:13:00")
         names = sorted(b.name for b in pyatspi.findAllDescendants(app, lambda a: a.getRoleName() == "push button"))
-        check("the buttons are named in words", names == ["clear", "clear all", "info", "minus", "plus"])
+        check("the buttons are named in words", names == words["buttons"], repr(names))
 
         subprocess.run(["xdotool", "key", "--window", window, "plus"], check=True)
         inserted = wait_for("the tape's insert event", lambda: next(
-            (e[3] for e in events if e[0] == "object:text-changed:insert" and e[2] == "Result tape"), None))
+            (e[3] for e in events if e[0] == "object:text-changed:insert" and e[2] == words["tape"]), None))
         lines = (inserted or "").replace("\u2029", "\n")
         check("'+' inserts '+ 00:13:00' and '=000:13:00' into the tape", lines == "+ 00:13:00\n=000:13:00\n")
-        check("'+' is spoken as 'total 13 minutes'",
-              bool(wait_for("'total 13 minutes'", spoken("total 13 minutes"))))
+        check(f"'+' is spoken as {words['total']!r}", bool(wait_for(repr(words["total"]), spoken(words["total"]))))
 
         # A burst: only the first entry and, once it pauses, the newest.
         start = time.monotonic()
         subprocess.run(["xdotool", "type", "--window", window, "--delay", "5", "4545454545c4530"], check=True)
-        wait_for("'45 minutes 30 seconds'", spoken("45 minutes 30 seconds", start))
+        wait_for(repr(words["burst"]), spoken(words["burst"], start))
         wait_for("a pause", lambda: False, timeout=0.3)
         burst = announced(start)
         check("a burst of 15 keys is announced at most twice, ending with the entry",
-              1 <= len(burst) <= 2 and burst[-1] == "45 minutes 30 seconds", repr(burst))
-        check("and the display is renamed as often", renamed(start)[-1:] == ["Time 00:45:30"]
-              and len(renamed(start)) == len(burst), repr(renamed(start)))
+              1 <= len(burst) <= 2 and burst[-1] == words["burst"], repr(burst))
+        check("and the display is renamed as often", renamed(start, words["time"])[-1:] == [words["time"] + " 00:45:30"]
+              and len(renamed(start, words["time"])) == len(burst), repr(renamed(start, words["time"])))
         subprocess.run(["xdotool", "key", "--window", window, "minus"], check=True)
-        wait_for("'total minus 32 minutes 30 seconds'", spoken("total minus 32 minutes 30 seconds"))
+        wait_for(repr(words["minus"]), spoken(words["minus"]))
 
         # Review by lines: each line of the tape in its own place.
         text = tape.queryText()
@@ -181,25 +200,26 @@ def main(program):
 
         for key in ["6", "0", "0", "0", "plus"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
-        error = wait_for("the error box", lambda: alert(app, "Error"))
-        check("the error box is announced as an alert named 'Error'", error is not None and any(
-            e[0] == "window:activate" and e[1] == "alert" and e[2] == "Error" for e in events))
+        error = wait_for("the error box", lambda: alert(app, words["error"]))
+        check(f"the error box is announced as an alert named {words['error']!r}", error is not None and any(
+            e[0] == "window:activate" and e[1] == "alert" and e[2] == words["error"] for e in events))
         message = find(error, "label") if error else None
-        check("the error box reads 'Input error.'", message is not None and message.name.startswith("Input error.\n"))
+        check(f"the error box reads {words['input error']!r}",
+              message is not None and message.name.startswith(words["input error"]))
         if error:
             press(find(error, "push button", "OK"))
-            wait_for("the error box to close", lambda: alert(app, "Error") is None)
+            wait_for("the error box to close", lambda: alert(app, words["error"]) is None)
             # With no window manager the focus returns only when asked to.
             subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
         check("once the window is back, the kept entry is spoken",
-              bool(wait_for("'entry kept, 60 minutes'", spoken("entry kept, 60 minutes"))))
+              bool(wait_for(repr(words["kept"]), spoken(words["kept"]))))
 
-        press(find(app, "push button", "info"))
-        info = wait_for("the info box", lambda: alert(app, "info"))
+        press(find(app, "push button", words["info"]))
+        info = wait_for("the info box", lambda: alert(app, words["info"]))
         text = find(info, "label").name if info else ""
         check("the info box is announced and reads the keys", info is not None and any(
-            e[0] == "window:activate" and e[2] == "info" for e in events)
-            and text.startswith("Marbolin 1.0\n") and "'C'=clear, 'Ctrl+C'=clear all" in text)
+            e[0] == "window:activate" and e[2] == words["info"] for e in events)
+            and text.startswith("Marbolin 1.0\n") and words["keys"] in text)
         if info:
             press(find(info, "push button", "OK"))
     finally:
@@ -209,7 +229,7 @@ def main(program):
 
 
 if __name__ == "__main__":
-    outcome = main(sys.argv[1])
+    outcome = main(sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else "en")
     passed = sum(outcome)
     print(f"{passed} passed, {len(outcome) - passed} failed")
     sys.exit(0 if outcome and all(outcome) else 1)

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The window as a user meets it: controls found by name, driven with real
 // key and mouse events, checked by what they show.
+#include "RecordingView.h"
 #include "desktop/AppIcon.h"
 #include "desktop/BellRoute.h"
 #include "desktop/Platform.h"
+#include "desktop/Translations.h"
 #include "desktop/XSettings.h"
 #include "view/Form1.h"
 #include "view/KeyCode.h"
@@ -13,6 +15,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -24,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -830,6 +834,92 @@ private slots:
         QCOMPARE(forwarded.count(), 0);
         QCOMPARE(display()->text(), QStringLiteral("00:60:00"));
         QCOMPARE(tape()->toPlainText(), QStringLiteral("+ 00:00:05\n=000:00:05\n"));
+    }
+
+    // Under a German desktop: the tooltips, the boxes and Qt's own menu read
+    // German, and what a screen reader is told goes through the same
+    // catalogue as the calculator's words.
+    void inGerman()
+    {
+        form.reset();
+        const marbolin::Translations german(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(german.phrases() != nullptr);
+        form = std::make_unique<Form1>(german.phrases());
+        form->show();
+        QCOMPARE(button("CommandPlus0")->toolTip(), QStringLiteral("Zeit addieren"));
+        QCOMPARE(button("CommandPlus1")->accessibleDescription(), QStringLiteral("Zeit subtrahieren"));
+        QCOMPARE(button("CommandClearAll")->accessibleName(), QStringLiteral("Alles löschen"));
+        QCOMPARE(button("CommandClearAll")->text(), QStringLiteral("CA"));
+        QCOMPARE(spokenName(display()), QStringLiteral("Zeit 00:00:00"));
+        QCOMPARE(spokenName(tape()), QStringLiteral("Ergebnisstreifen"));
+        QStringList items;
+        {
+            const std::unique_ptr<QMenu> menu(tape()->createStandardContextMenu());
+            for (const QAction* action : menu->actions()) {
+                items << action->text();
+            }
+        }
+        QVERIFY2(items.join(u'|').contains(QStringLiteral("&Kopieren")), qPrintable(items.join(u'|')));
+        bool checked = false;
+        onNextBox([&](QMessageBox* box) {
+            QCOMPARE(box->windowTitle(), QStringLiteral("Fehler"));
+            QCOMPARE(box->text(),
+                     QStringLiteral("Eingabefehler.\nGeben Sie die Zeit im Format hh:mm:ss ein."));
+            checked = true;
+        });
+        QTest::keyClicks(button("CommandPlus0"), QStringLiteral("6000+"));
+        QVERIFY(checked);
+        QCOMPARE(display()->text(), QStringLiteral("00:60:00"));
+        form.reset();
+    }
+
+    void germanWords_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("said");  // the last announcement
+        QString thousand;
+        for (int i = 0; i < 10; ++i) {
+            thousand += QStringLiteral("990000+");
+        }
+        QTest::newRow("one second") << "1"
+                                    << "1 Sekunde";
+        QTest::newRow("seconds") << "13"
+                                 << "13 Sekunden";
+        QTest::newRow("zero") << "0"
+                              << "0 Sekunden";
+        QTest::newRow("every field one") << "010101"
+                                         << "1 Stunde 1 Minute 1 Sekunde";
+        QTest::newRow("total") << "1300+"
+                               << "Summe 13 Minuten";
+        QTest::newRow("negative total") << "013000+4530+022000-"
+                                        << "Summe minus 4 Minuten 30 Sekunden";
+        QTest::newRow("thousand hours") << thousand + "100000+"
+                                        << "Summe 1000 Stunden";
+        QTest::newRow("entry kept") << "6000+"
+                                    << "Eingabe beibehalten, 60 Minuten";
+        QTest::newRow("entry cleared") << "1c"
+                                       << "Eingabe gelöscht";
+        QTest::newRow("all cleared") << "1\x03"
+                                     << "Alles gelöscht";
+    }
+
+    void germanWords()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, said);
+        const marbolin::Translations german(QLocale(QLocale::German, QLocale::Germany));
+        marbolin::testing::RecordingView view;
+        marbolin::Form1Model model(view, german.phrases());
+        model.Form_Load();
+        for (const QChar key : keys) {
+            model.Form_KeyPress(key.unicode());
+        }
+        const auto last = std::find_if(view.calls.rbegin(), view.calls.rend(),
+                                       [](const std::string& call) { return call.rfind("say ", 0) == 0; });
+        QVERIFY(last != view.calls.rend());
+        QCOMPARE(QString::fromStdString(last->substr(4)), said);
+        // Hours beyond an int keep every digit and the plural.
+        QCOMPARE(german.phrases()->hours(4'294'967'297), std::string("4294967297 Stunden"));
     }
 
     void infoBox()

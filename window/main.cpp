@@ -9,9 +9,9 @@ int main(int argc, char* argv[])
 {
     marbolin::choosePlatform(argc, argv);
     QApplication app(argc, argv);
-    marbolin::setUpApplication();
+    const auto translations = marbolin::setUpApplication();
 
-    marbolin::Form1 window;
+    marbolin::Form1 window(translations->phrases());
     window.show();
     return QApplication::exec();
 }

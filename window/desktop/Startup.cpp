@@ -7,7 +7,7 @@
 
 namespace marbolin {
 
-void setUpApplication()
+std::unique_ptr<Translations> setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Marbolin"));
     QApplication::setApplicationVersion(QStringLiteral(MARBOLIN_VERSION));
@@ -15,6 +15,7 @@ void setUpApplication()
     // installed name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(MARBOLIN_APP_ID));
     QApplication::setWindowIcon(appIcon());
+    return std::make_unique<Translations>();
 }
 
 }  // namespace marbolin

@@ -31,9 +31,6 @@ QString fromCrLf(const char* data, std::size_t size)
 
 constexpr std::uint64_t kForeignTape = ~std::uint64_t{0};
 
-// A screen reader reads the display as this name followed by its time.
-constexpr QLatin1String kDisplayName("Time");
-
 // Qt keeps the first accessible interface it makes for a widget, and the
 // window's own ones are found by name; so the name comes first.
 template <typename Widget> Widget* namedChild(QWidget* parent, const char* name)
@@ -60,9 +57,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-Form1::Form1(QWidget* parent)
+Form1::Form1(const Phrases* phrases, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      model_(*this, phrases)
 {
     setObjectName(QStringLiteral("Form1"));
     installWindowInterfaces();
@@ -70,16 +68,23 @@ Form1::Form1(QWidget* parent)
     setWindowIcon(appIcon());
     setFixedSize(169, 265);
 
-    CommandPlus[0] = makeButton(this, "CommandPlus0", QStringLiteral("+"), QStringLiteral("plus"),
-                                QStringLiteral("add time"), 8);
-    CommandPlus[1] = makeButton(this, "CommandPlus1", QStringLiteral("-"), QStringLiteral("minus"),
-                                QStringLiteral("substract time"), 40);
-    CommandClear = makeButton(this, "CommandClear", QStringLiteral("C"), QStringLiteral("clear"),
-                              QStringLiteral("clear display"), 72);
-    CommandClearAll = makeButton(this, "CommandClearAll", QStringLiteral("CA"), QStringLiteral("clear all"),
-                                 QStringLiteral("clear display and memory"), 104);
-    CommandInfo = makeButton(this, "CommandInfo", QStringLiteral("?"), QStringLiteral("info"),
-                             QStringLiteral("info"), 136);
+    // The captions are the keys' own characters and stay as they are in
+    // every language; the names and tooltips are the user's language.
+    //: The + button's name, spoken by a screen reader.
+    CommandPlus[0] =
+        makeButton(this, "CommandPlus0", QStringLiteral("+"), tr("plus"), tr("add time", "tooltip"), 8);
+    //: The - button's name, spoken by a screen reader.
+    CommandPlus[1] = makeButton(this, "CommandPlus1", QStringLiteral("-"), tr("minus"),
+                                tr("substract time", "tooltip"), 40);
+    //: The C button's name, spoken by a screen reader.
+    CommandClear = makeButton(this, "CommandClear", QStringLiteral("C"), tr("clear"),
+                              tr("clear display", "tooltip"), 72);
+    //: The CA button's name, spoken by a screen reader.
+    CommandClearAll = makeButton(this, "CommandClearAll", QStringLiteral("CA"), tr("clear all"),
+                                 tr("clear display and memory", "tooltip"), 104);
+    //: The ? button's name, spoken by a screen reader.
+    CommandInfo =
+        makeButton(this, "CommandInfo", QStringLiteral("?"), tr("info"), tr("info", "tooltip"), 136);
     CommandPlus[0]->setDefault(true);
     fitCaptions();
 
@@ -91,7 +96,8 @@ Form1::Form1(QWidget* parent)
     TextErgebnis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const QFont fixedPitch = tapeFont();
     TextErgebnis->setFont(fixedPitch);
-    TextErgebnis->setAccessibleName(QStringLiteral("Result tape"));
+    //: The result tape's name, spoken by a screen reader.
+    TextErgebnis->setAccessibleName(tr("Result tape"));
     // The tape is only ever appended to; an undo history would grow with it.
     TextErgebnis->document()->setUndoRedoEnabled(false);
     tapeFocus_ = std::make_unique<FocusRing>(TextErgebnis);
@@ -99,7 +105,8 @@ Form1::Form1(QWidget* parent)
     LabelZeit = namedChild<QLabel>(this, "LabelZeit");
     // With a name of its own, the label does not tell screen readers of
     // every new time; the announcer does, once per announcement.
-    LabelZeit->setAccessibleName(kDisplayName);
+    //: A screen reader reads the display as this name followed by its time, "Time 00:13:00".
+    LabelZeit->setAccessibleName(tr("Time"));
     announcer_.followName(LabelZeit);
     LabelZeit->setGeometry(8, 8, 153, 25);
     LabelZeit->setFont(fixedPitch);

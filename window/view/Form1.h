@@ -30,7 +30,9 @@ class Form1 final : public QDialog, public Form1View {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    // phrases: the calculator's words in the user's language; English
+    // without them. They must outlive the window.
+    explicit Form1(const Phrases* phrases = nullptr, QWidget* parent = nullptr);
 
     const Form1Model& model() const { return model_; }
 
@@ -65,7 +67,7 @@ private:
     Announcer announcer_{this};
     Bell bell_{*this};
     std::unique_ptr<FocusRing> tapeFocus_;
-    Form1Model model_{*this};
+    Form1Model model_;
     InputOrder inputOrder_{*this};
 
     // How much of the calculator's tape the text box already holds, so that

@@ -1,0 +1,47 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Each catalogue matches the code: every translatable text has a
+translation, and no entry is left whose text the code no longer has.
+lupdate reads the sources into a copy of each catalogue, as
+update_translations would, and the copy is checked.
+
+    translations_test.py LUPDATE SOURCE_DIR CATALOGUE.ts...
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+
+def problems(catalogue):
+    found = []
+    for context in ElementTree.parse(catalogue).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            kind = message.find("translation").get("type", "")
+            source = message.findtext("source")
+            if kind in ("vanished", "obsolete"):
+                found.append(f"{name}: {source!r} is no longer in the code")
+            elif kind == "unfinished":
+                found.append(f"{name}: {source!r} has no translation")
+    return found
+
+
+def main(lupdate, sources, catalogues):
+    failed = False
+    with tempfile.TemporaryDirectory() as scratch:
+        for catalogue in catalogues:
+            copy = os.path.join(scratch, os.path.basename(catalogue))
+            shutil.copyfile(catalogue, copy)
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", sources, "-ts", copy],
+                           check=True)
+            found = problems(copy)
+            print(f"{os.path.basename(catalogue)}: {'; '.join(found) if found else 'complete, and nothing left over'}")
+            failed = failed or bool(found)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2], sys.argv[3:]))

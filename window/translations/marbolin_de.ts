@@ -1,0 +1,155 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Phrases</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>One field of a time, spoken by a screen reader: &quot;1 hour&quot;, &quot;1000 hours&quot;.</extracomment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A time below zero; %1 is a time in words, such as &quot;4 minutes 30 seconds&quot;.</extracomment>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <extracomment>Spoken after + or -: the new running total; %1 is a time in words.</extracomment>
+        <translation>Summe %1</translation>
+    </message>
+    <message>
+        <source>entry kept, %1</source>
+        <extracomment>Spoken once the error box has closed: the rejected entry stays on the display; %1 is it in words.</extracomment>
+        <translation>Eingabe beibehalten, %1</translation>
+    </message>
+    <message>
+        <source>entry cleared</source>
+        <extracomment>Spoken after C.</extracomment>
+        <translation>Eingabe gelöscht</translation>
+    </message>
+    <message>
+        <source>all cleared</source>
+        <extracomment>Spoken after Ctrl+C, which clears the entry, the total and the tape.</extracomment>
+        <translation>Alles gelöscht</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box for minutes or seconds above 59.</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Input error.</source>
+        <extracomment>The error box&apos;s first line.</extracomment>
+        <translation>Eingabefehler.</translation>
+    </message>
+    <message>
+        <source>Input the time in the format &apos;hh:mm:ss&apos;</source>
+        <extracomment>The error box&apos;s second line. A screen reader reads it aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Geben Sie die Zeit im Format hh:mm:ss ein.</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The title of the box that &quot;?&quot; opens.</extracomment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Written by the Marbolin contributors</source>
+        <translation>Geschrieben von den Mitwirkenden an Marbolin</translation>
+    </message>
+    <message>
+        <source>The program adds and substracts times.</source>
+        <translation>Das Programm addiert und subtrahiert Zeiten.</translation>
+    </message>
+    <message>
+        <source>Input a time-value and then click or type &apos;+&apos; or &apos;-&apos;.</source>
+        <extracomment>A screen reader reads the info box aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Geben Sie eine Zeit ein, dann klicken oder tippen Sie + oder -.</translation>
+    </message>
+    <message>
+        <source>&apos;C&apos;=clear, &apos;Ctrl+C&apos;=clear all</source>
+        <extracomment>The keys C and Ctrl+C; the key C clears in every language.</extracomment>
+        <translation>C = Löschen, Strg+C = Alles löschen</translation>
+    </message>
+</context>
+<context>
+    <name>marbolin::Form1</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The + button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>add time</source>
+        <comment>tooltip</comment>
+        <translation>Zeit addieren</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <extracomment>The - button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>substract time</source>
+        <comment>tooltip</comment>
+        <translation>Zeit subtrahieren</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>The C button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>clear display</source>
+        <comment>tooltip</comment>
+        <translation>Anzeige löschen</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <extracomment>The CA button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>clear display and memory</source>
+        <comment>tooltip</comment>
+        <translation>Anzeige und Speicher löschen</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The ? button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <comment>tooltip</comment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Result tape</source>
+        <extracomment>The result tape&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Ergebnisstreifen</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>A screen reader reads the display as this name followed by its time, &quot;Time 00:13:00&quot;.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+</context>
+</TS>
