@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Bell.h"
 
+#include "Platform.h"
 #include "SoundTheme.h"
 #include "XSettings.h"
 
@@ -139,6 +140,11 @@ void Bell::prepare()
     }
     theme_->prepare(theme);
 #if defined(MARBOLIN_HAVE_DBUS)
+    // The portal is asked only for GNOME's switches, so only on GNOME,
+    // where it runs already.
+    if (!isGnome(currentDesktop())) {
+        return;
+    }
     portal_ = new PortalSettings(this);
     connect(portal_, &PortalSettings::soundThemeChanged, this,
             [this] { theme_->prepare(portal_->soundTheme().toStdString()); });

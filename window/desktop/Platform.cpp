@@ -14,6 +14,14 @@ namespace marbolin {
 
 namespace {
 
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): read on the main thread
+    return value != nullptr ? value : "";
+}
+
+}  // namespace
+
 // XDG_CURRENT_DESKTOP is a colon-separated list such as "ubuntu:GNOME".
 bool isGnome(std::string desktop)
 {
@@ -30,13 +38,11 @@ bool isGnome(std::string desktop)
     return false;
 }
 
-std::string environment(const char* name)
+std::string currentDesktop()
 {
-    const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): before any thread
-    return value != nullptr ? value : "";
+    const std::string desktop = environment("XDG_CURRENT_DESKTOP");
+    return desktop.empty() ? environment("XDG_SESSION_DESKTOP") : desktop;
 }
-
-}  // namespace
 
 std::string preferredPlatform(const Session& session)
 {
@@ -54,10 +60,7 @@ void choosePlatform(int argc, const char* const* argv)
 {
     Session session;
     session.type = environment("XDG_SESSION_TYPE");
-    session.desktop = environment("XDG_CURRENT_DESKTOP");
-    if (session.desktop.empty()) {
-        session.desktop = environment("XDG_SESSION_DESKTOP");
-    }
+    session.desktop = currentDesktop();
     session.chosenPlatform = environment("QT_QPA_PLATFORM");
     session.x11Display = environment("DISPLAY");
     const QVersionNumber qt = QVersionNumber::fromString(QLatin1String(qVersion()));

@@ -15,6 +15,14 @@ struct Session {
     int qtVersion = 0;              // of the Qt in use, as QT_VERSION_CHECK gives it
 };
 
+// Whether a desktop, as XDG_CURRENT_DESKTOP names it ("ubuntu:GNOME"), is
+// GNOME or built on it.
+bool isGnome(std::string desktop);
+
+// The desktop the session says it is: XDG_CURRENT_DESKTOP, else
+// XDG_SESSION_DESKTOP.
+std::string currentDesktop();
+
 // The value for QT_QPA_PLATFORM, or "" to leave the choice to Qt.
 //
 // GNOME's compositor draws no frames for Wayland clients, and before 6.5 Qt
