@@ -26,9 +26,9 @@ bool isClick(QEvent::Type type)
 
 InputOrder::InputOrder(QWidget& window) : widget_(window)
 {
-    bound_.setSingleShot(true);
-    bound_.setInterval(kBound);
-    connect(&bound_, &QTimer::timeout, this, &InputOrder::giveUp);
+    clock_.start();
+    check_.setSingleShot(true);
+    connect(&check_, &QTimer::timeout, this, &InputOrder::flushThenCheck);
     // The native window may be made later, or made anew.
     widget_.installEventFilter(this);
     watch(widget_.windowHandle());
@@ -58,7 +58,9 @@ bool InputOrder::eventFilter(QObject* watched, QEvent* event)
     }
     if (type == QEvent::ShortcutOverride && event->spontaneous()) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        waiting_.push_back({++noted_, key.key(), key.nativeScanCode(), int(key.modifiers())});
+        waiting_.push_back(
+            {++noted_, clock_.elapsed(), key.key(), key.nativeScanCode(), int(key.modifiers())});
+        emit keyNoted();
         return false;
     }
     if (type == QEvent::KeyPress) {
@@ -80,9 +82,7 @@ bool InputOrder::eventFilter(QObject* watched, QEvent* event)
     const bool keysAhead = !waiting_.empty() || !held_.empty();
     if ((isClick(type) && keysAhead) || (type == QEvent::MouseMove && !held_.empty())) {
         held_.push_back({noted_, std::unique_ptr<QEvent>(event->clone())});
-        if (!bound_.isActive()) {
-            bound_.start();
-        }
+        armCheck();
         return true;
     }
     return false;
@@ -124,25 +124,45 @@ void InputOrder::releaseDue(std::uint64_t before)
         }
     }
     if (held_.empty()) {
-        bound_.stop();
+        check_.stop();
     }
 }
 
-// The bound has run out: the keys the oldest click waits for count as kept
-// by the screen reader, and whatever then is due goes.
-void InputOrder::giveUp()
+// Looks again once Qt has decided the oldest key the first held click
+// waits for.
+void InputOrder::armCheck()
 {
-    if (held_.empty()) {
+    if (held_.empty() || waiting_.empty() || waiting_.front().number > held_.front().after ||
+        check_.isActive()) {
         return;
     }
-    const std::uint64_t after = held_.front().after;
-    while (!waiting_.empty() && waiting_.front().number <= after) {
+    const qint64 due = waiting_.front().notedAt + kSettled - clock_.elapsed();
+    check_.start(static_cast<int>(std::max<qint64>(due, 0)));
+}
+
+// Every key noted before `notedBefore` has been decided by Qt; the event
+// loop has delivered whatever Qt posted for them, and the rest were kept by
+// the screen reader. Two turns of the queue: Qt posts the key from a
+// callback that may be queued just before the first.
+void InputOrder::flushThenCheck()
+{
+    const qint64 decided = clock_.elapsed() - kSettled;
+    QMetaObject::invokeMethod(
+        this,
+        [this, decided] {
+            QMetaObject::invokeMethod(
+                this, [this, decided] { dropKept(decided); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void InputOrder::dropKept(qint64 notedBefore)
+{
+    while (!waiting_.empty() && waiting_.front().notedAt <= notedBefore) {
         waiting_.pop_front();
     }
     releaseDue(kAll);
-    if (!held_.empty()) {
-        bound_.start();
-    }
+    armCheck();
 }
 
 }  // namespace marbolin

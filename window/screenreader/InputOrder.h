@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -18,20 +19,41 @@ namespace marbolin {
 // Keeps the user's input in the order it was given while a screen reader
 // listens.
 //
-// Then Qt holds every key press until the screen reader has seen it, for up
-// to 100 ms or, on a busy machine, longer, and posts it again; clicks are
-// not held. A click on "+" right after a digit could add before the digit
-// arrived. So each key press is noted as the window is told of it (Qt
-// first sends a ShortcutOverride event, which nothing holds) and again as
-// it is delivered, and a click waits until the key presses noted before it
-// have been delivered. A screen reader may keep a key for itself, and one
-// may stop answering, so a click waits kBound at most.
+// Then Qt holds every key press until the screen reader has answered
+// whether it keeps the key for itself (one of its own commands), and posts
+// it again if not; clicks are not held. A click on "+" right after a digit
+// could add before the digit arrived. So each key press is noted as the
+// window is told of it (Qt first sends a ShortcutOverride event, which
+// nothing holds) and again as it is delivered, and a click waits until the
+// key presses noted before it have been delivered, or dropped because the
+// screen reader kept them.
+//
+// The sign that tells the two apart comes from Qt: its bridge waits for
+// the screen reader's answer for kBridgeTimeout at most (the timeout of its
+// D-Bus call, counted on Qt's D-Bus thread, which a busy window does not
+// delay) and then posts the key anyway. So however flooded the screen
+// reader, a key noted longer ago than that has been posted, or dropped.
+// Once every event already posted has been delivered, a key that still has
+// not come was kept by the screen reader. A click behind such a key waits
+// about kBridgeTimeout; behind a key that merely comes late it waits for
+// that key, however long the window took to get there.
 class InputOrder final : public QObject {
+    Q_OBJECT
+
 public:
     explicit InputOrder(QWidget& window);
     ~InputOrder() override;
 
-    static constexpr int kBound = 500;  // ms
+    // Qt 6's accessibility bridge (QSpiApplicationAdaptor) waits this long
+    // for the screen reader's answer to a key; kSettled adds the time its
+    // D-Bus thread may take to post what it decided.
+    static constexpr int kBridgeTimeout = 100;  // ms
+    static constexpr int kSettled = kBridgeTimeout + 50;
+
+signals:
+    // A key press reached the window, before anything, a screen reader
+    // included, has seen it.
+    void keyNoted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +61,7 @@ protected:
 private:
     struct Key {
         std::uint64_t number = 0;
+        qint64 notedAt = 0;  // ms on clock_
         int key = 0;
         quint32 scanCode = 0;
         int modifiers = 0;
@@ -52,14 +75,17 @@ private:
     std::uint64_t delivered(const QKeyEvent& key);
     void replay(QObject* receiver, QEvent* event);
     void releaseDue(std::uint64_t before);
-    void giveUp();
+    void armCheck();
+    void flushThenCheck();
+    void dropKept(qint64 notedBefore);
 
     QWidget& widget_;
     QPointer<QWindow> window_;
+    QElapsedTimer clock_;
     std::deque<Key> waiting_;  // noted, not yet delivered, oldest first
     std::uint64_t noted_ = 0;
     std::deque<Held> held_;
-    QTimer bound_;
+    QTimer check_;
     bool replaying_ = false;
 };
 
