@@ -22,12 +22,12 @@ WORDS = {
            "buttons": ["clear", "clear all", "info", "minus", "plus"], "total": "total 13 minutes",
            "burst": "45 minutes 30 seconds", "minus": "total minus 32 minutes 30 seconds", "error": "Error",
            "input error": "Input error.\n", "kept": "entry kept, 60 minutes", "info": "info",
-           "keys": "'C'=clear, 'Ctrl+C'=clear all"},
+           "keys": "'C'=clear, 'Ctrl+C'=clear all", "cleared": "entry cleared"},
     "de": {"time": "Zeit", "tape": "Ergebnisstreifen", "paced": ["1 Sekunde", "13 Sekunden", "1 Minute 30 Sekunden", "13 Minuten"],
            "buttons": ["Alles löschen", "Info", "Löschen", "Minus", "Plus"], "total": "Summe 13 Minuten",
            "burst": "45 Minuten 30 Sekunden", "minus": "Summe minus 32 Minuten 30 Sekunden", "error": "Fehler",
            "input error": "Eingabefehler.\n", "kept": "Eingabe beibehalten, 60 Minuten", "info": "Info",
-           "keys": "C = Löschen, Strg+C = Alles löschen"},
+           "keys": "C = Löschen, Strg+C = Alles löschen", "cleared": "Eingabe gelöscht"},
 }
 events = []  # (type, role of the source, its name then, detail) as they arrive
 
@@ -105,6 +105,7 @@ def main(program, language):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", CANBERRA_DRIVER="null",
                LANG="de_DE.UTF-8" if language == "de" else "C.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="")
     process = subprocess.Popen([program], env=env)
+    reader = None
     results = []
 
     def check(name, ok, detail=""):
@@ -198,6 +199,28 @@ def main(program, language):
         last = text.getText(0, -1).split("\n")[-3:-1]
         check("a click 10 ms after a held digit adds that digit", last == ["+ 00:00:05", "=-000:32:25"], repr(last))
 
+        # A burst far faster than a screen reader reads keys (Orca 43 takes
+        # 15 ms a key): the final words come once a reader taking 25 ms a key
+        # would have read them all, so that its echo of the keys cannot cut
+        # them off. A second screen reader listens from here on, so that Qt
+        # holds every key.
+        reader = subprocess.Popen([sys.executable, __file__, "--reader"], stdout=subprocess.PIPE, text=True)
+        check("a second screen reader listens", reader.stdout.readline().strip() == "ready")
+        burst = "c1234c5678c1234c5678c4530"
+        start = time.monotonic()
+        subprocess.run(["xdotool", "type", "--window", window, "--delay", "2", burst], check=True)
+        wait_for(repr(words["burst"]), spoken(words["burst"], start))
+        wait_for("a pause", lambda: False, timeout=0.5)
+        finals = [e[5] - start for e in events if e[0] == "object:state-changed:showing" and e[1] == "notification"
+                  and e[3] == 1 and e[5] >= start]
+        check("a burst is spoken once a screen reader can follow, and before only at its first key",
+              announced(start) in ([words["burst"]], [words["cleared"], words["burst"]])
+              and finals[-1] >= len(burst) * 0.025,
+              f"{announced(start)} at {[round(f, 2) for f in finals]} s")
+        start = time.monotonic()
+        subprocess.run(["xdotool", "key", "--window", window, "c"], check=True)
+        wait_for(repr(words["cleared"]), spoken(words["cleared"], start))
+
         for key in ["6", "0", "0", "0", "plus"]:
             subprocess.run(["xdotool", "key", "--window", window, key], check=True)
         error = wait_for("the error box", lambda: alert(app, words["error"]))
@@ -212,7 +235,7 @@ def main(program, language):
             # With no window manager the focus returns only when asked to.
             subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
         check("once the window is back, the kept entry is spoken",
-              bool(wait_for(repr(words["kept"]), spoken(words["kept"]))))
+              bool(wait_for(repr(words["kept"]), spoken(words["kept"]))), repr(announced()[-3:]))
 
         press(find(app, "push button", words["info"]))
         info = wait_for("the info box", lambda: alert(app, words["info"]))
@@ -223,12 +246,28 @@ def main(program, language):
         if info:
             press(find(info, "push button", "OK"))
     finally:
-        process.terminate()
-        process.wait(10)
+        for started in (process, reader):
+            if started is not None:
+                started.terminate()
+                started.wait(10)
     return results
 
 
+def reader():
+    """A screen reader that reads every key and keeps none for itself."""
+    def on_key(event):
+        return False
+
+    kinds = (pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT)
+    # No modifiers, or Shift for '+': fewer registrations, less time a key.
+    pyatspi.Registry.registerKeystrokeListener(on_key, mask=[0, 1], kind=kinds, synchronous=True, preemptive=True)
+    print("ready", flush=True)
+    pyatspi.Registry.start()
+
+
 if __name__ == "__main__":
+    if sys.argv[1] == "--reader":
+        reader()
     outcome = main(sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else "en")
     passed = sum(outcome)
     print(f"{passed} passed, {len(outcome) - passed} failed")

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace marbolin {
@@ -69,7 +70,6 @@ Announcer::Announcer(QWidget* window) : window_(window)
     // Installing the same factory again is a no-op, so every window may.
     QAccessible::installFactory(&announcerInterface);
     notification_ = hiddenChild(hiddenChild(hiddenChild(window, kTip), kBar), kNotification);
-    notification_->hide();
     // Hidden for good: a label that showed would be read again as part of
     // the window whenever the focus comes back to it.
     label_ = hiddenChild(notification_, kLabel);
@@ -78,6 +78,9 @@ Announcer::Announcer(QWidget* window) : window_(window)
     pause_.setSingleShot(true);
     pause_.setInterval(kBurstGap);
     connect(&pause_, &QTimer::timeout, this, &Announcer::deliver);
+    clock_.start();
+    readerDone_.setSingleShot(true);
+    connect(&readerDone_, &QTimer::timeout, this, &Announcer::deliver);
 }
 
 void Announcer::announce(const QString& text)
@@ -89,12 +92,30 @@ void Announcer::announce(const QString& text)
     const bool burst = sinceLast_.isValid() && sinceLast_.elapsed() < kBurstGap;
     sinceLast_.start();
     waiting_ = text;
+    if (readerDoneAt_ - clock_.elapsed() > kReadPerKey || readerDone_.isActive()) {
+        waitForReader();
+        return;
+    }
     if (burst) {
         pause_.start();
         return;
     }
     pause_.stop();
     deliver();
+}
+
+void Announcer::keyTyped()
+{
+    readerDoneAt_ = std::max(readerDoneAt_, clock_.elapsed()) + kReadPerKey;
+    if (readerDone_.isActive()) {
+        waitForReader();
+    }
+}
+
+void Announcer::waitForReader()
+{
+    pause_.stop();
+    readerDone_.start(static_cast<int>(std::max<qint64>(readerDoneAt_ - clock_.elapsed(), 0) + kSettle));
 }
 
 void Announcer::deliver()
@@ -107,7 +128,7 @@ void Announcer::deliver()
 bool Announcer::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_ && event->type() == QEvent::ActivationChange && window_->isActiveWindow() &&
-        !waiting_.isEmpty() && !pause_.isActive()) {
+        !waiting_.isEmpty() && !pause_.isActive() && !readerDone_.isActive()) {
         // Queued, so that it follows the focus that the activation brings.
         QMetaObject::invokeMethod(this, &Announcer::deliver, Qt::QueuedConnection);
     }
@@ -122,8 +143,10 @@ void Announcer::speak(const QString& text)
         QAccessible::updateAccessibility(&renamed);
     }
     // Only the notification's appearance is an event a screen reader speaks.
-    notification_->hide();
-    notification_->show();
+    // It stays shown, 0x0, and is said to appear again: hiding it first
+    // would be one more event, which a screen reader only has to discard.
+    QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 }  // namespace marbolin

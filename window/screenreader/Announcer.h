@@ -14,8 +14,8 @@ namespace marbolin {
 //
 // Qt has no announcement call, but Orca speaks a widget with the
 // Notification role each time it appears. So the announcer keeps such a
-// widget, 0x0 and never painted, and shows it again for every text. It sits
-// in a status bar inside a tooltip: that keeps Orca from saying
+// widget, 0x0 and never painted, and says it appears again for every text.
+// It sits in a status bar inside a tooltip: that keeps Orca from saying
 // "notification" and the window's title before every text. The text itself
 // is the name of a hidden label inside the notification, not the
 // notification's own name: Orca builds its braille flash and its
@@ -33,8 +33,19 @@ public:
     // kept, and spoken once the burst pauses. While the window is not
     // active, as when a message box has just closed, the newest text waits
     // until it is: the screen reader's own speech for the returning focus
-    // would cut it off.
+    // would cut it off. So would its echo of keys typed before: see
+    // keyTyped().
     void announce(const QString& text);
+
+    // A key press reached the window (InputOrder). A screen reader echoes
+    // every key, and each echo stops whatever it is saying. Orca 43 reads
+    // about one key every 15 ms (measured), so keys typed faster than that
+    // it echoes after the window has handled them, and newer words would
+    // be cut off. Then the newest text waits until a reader that takes
+    // kReadPerKey for each key has read the last one, and kSettle more.
+    void keyTyped();
+    static constexpr qint64 kReadPerKey = 25;  // ms, with room for a slower machine
+    static constexpr qint64 kSettle = 200;     // ms
 
     // A widget whose accessible name changes with what is announced, such as
     // the display: the screen reader is told of its change together with
@@ -46,15 +57,20 @@ protected:
 
 private:
     void deliver();
+    void waitForReader();
     void speak(const QString& text);
 
     QWidget* window_ = nullptr;
     QWidget* notification_ = nullptr;
     QWidget* label_ = nullptr;
     QWidget* follower_ = nullptr;
+
     QString waiting_;  // the newest text, not yet spoken
     QElapsedTimer sinceLast_;
     QTimer pause_;
+    QElapsedTimer clock_;
+    qint64 readerDoneAt_ = 0;  // on clock_: when a screen reader will have read every key
+    QTimer readerDone_;
 };
 
 }  // namespace marbolin

@@ -135,6 +135,9 @@ Form1::Form1(const Phrases* phrases, QWidget* parent)
         control->installEventFilter(this);
     }
 
+    // The announcer waits for a screen reader that is behind with the keys.
+    connect(&inputOrder_, &InputOrder::keyNoted, &announcer_, &Announcer::keyTyped);
+
     connect(CommandPlus[0], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(0); });
     connect(CommandPlus[1], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(1); });
     connect(CommandClear, &QPushButton::clicked, this, [this] { model_.CommandClear_Click(); });
