@@ -89,6 +89,15 @@ class Model:
         self.digits = ""
         self.said = "entry cleared"
 
+    def key(self, c):
+        """A typed character: a digit, + or -, c, or one that only beeps."""
+        if c.isdigit():
+            self.digit(c)
+        elif c in "+-":
+            self.operate(c)
+        elif c == "c":
+            self.clear()
+
     def clear_all(self):
         self.digits, self.total, self.tape = "", 0, []
         self.said = "all cleared"
@@ -235,12 +244,7 @@ def run(kit):
                 c = rng.choice("0123456789012345678901234+-cx")
                 if c in "+-" and not model.valid():
                     c = "c"
-                if c.isdigit():
-                    model.digit(c)
-                elif c in "+-":
-                    model.operate(c)
-                elif c == "c":
-                    model.clear()
+                model.key(c)
                 keys.append(c)
             xdo("type", "--delay", "2", "--", "".join(keys))
             done += len(keys)
@@ -295,12 +299,7 @@ def run(kit):
                 model.operate(c)
                 box_round(lambda: key("plus" if c == "+" else "minus"))
             else:
-                if c.isdigit():
-                    model.digit(c)
-                elif c in "+-":
-                    model.operate(c)
-                elif c == "c":
-                    model.clear()
+                model.key(c)
                 key({"+": "plus", "-": "minus"}.get(c, c))
                 time.sleep(rng.choice([0.0, 0.02, 0.05, 0.15, 0.3]))
             done += 1
