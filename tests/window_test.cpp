@@ -3,6 +3,7 @@
 // key and mouse events, checked by what they show.
 #include "RecordingView.h"
 #include "desktop/AppIcon.h"
+#include "desktop/Bell.h"
 #include "desktop/BellRoute.h"
 #include "desktop/Platform.h"
 #include "desktop/Translations.h"
@@ -33,6 +34,29 @@
 #include <map>
 #include <memory>
 #include <optional>
+
+#if defined(MARBOLIN_HAVE_XCB)
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+// xkb.h names a field "explicit", which C++ keeps for itself.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <array>
+#include <cstdlib>
+
+namespace {
+
+// Waits until the X server has done what was asked before.
+void roundTrip(xcb_connection_t* c)
+{
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+}  // namespace
+#endif
 
 using marbolin::Form1;
 
@@ -542,6 +566,78 @@ private slots:
         QFETCH(marbolin::BellFacts, facts);
         QFETCH(marbolin::BellRoute, route);
         QCOMPARE(marbolin::bellRoute(facts), route);
+    }
+
+    // What the X server and the desktop say of the bell, read as the window
+    // reads them before each beep: a window manager that switched off the X
+    // server's own bell, "xset b off", and Xfce's event sounds switched off.
+    void bellFacts_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("bare X server") << "";
+        QTest::newRow("X bell taken over") << "xkb";
+        QTest::newRow("xset b off") << "percent";
+        QTest::newRow("Xfce's event sounds off") << "xsettings";
+    }
+
+    void bellFacts()
+    {
+#if defined(MARBOLIN_HAVE_XCB)
+        QFETCH(QString, change);
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        xcb_connection_t* c = x11 != nullptr ? x11->connection() : nullptr;
+        if (c == nullptr) {
+            QSKIP("the X server's bell is read on X11 only");
+        }
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        xcb_window_t owner = XCB_WINDOW_NONE;
+        auto atom = [c](const char* name) {
+            std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+                xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::uint16_t(qstrlen(name)), name), nullptr),
+                &std::free);
+            return reply->atom;
+        };
+        auto audibleBell = [c](bool on) {
+            const std::array<std::uint8_t, 32> perKey{};
+            xcb_xkb_set_controls(
+                c, XCB_XKB_ID_USE_CORE_KBD, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                XCB_XKB_BOOL_CTRL_AUDIBLE_BELL_MASK, on ? XCB_XKB_BOOL_CTRL_AUDIBLE_BELL_MASK : 0,
+                XCB_XKB_CONTROL_CONTROLS_ENABLED, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, perKey.data());
+        };
+        auto bellPercent = [c](std::uint32_t percent) {
+            xcb_change_keyboard_control(c, XCB_KB_BELL_PERCENT, &percent);
+        };
+        if (change == QLatin1String("xkb")) {
+            audibleBell(false);
+        } else if (change == QLatin1String("percent")) {
+            bellPercent(0);
+        } else if (change == QLatin1String("xsettings")) {
+            owner = xcb_generate_id(c);
+            xcb_create_window(c, XCB_COPY_FROM_PARENT, owner, root, 0, 0, 1, 1, 0,
+                              XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+            const QByteArray data = QByteArray(1, '\0') + QByteArray(7, '\0') + card(false, 1) +
+                                    head(false, 0, "Net/EnableEventSounds") + card(false, 0);
+            const xcb_atom_t settings = atom("_XSETTINGS_SETTINGS");
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, owner, settings, settings, 8,
+                                std::uint32_t(data.size()), data.constData());
+            xcb_set_selection_owner(c, owner, atom("_XSETTINGS_S0"), XCB_CURRENT_TIME);
+        }
+        roundTrip(c);
+        const marbolin::BellFacts facts = marbolin::Bell(*form).facts();
+        audibleBell(true);
+        bellPercent(50);
+        if (owner != XCB_WINDOW_NONE) {
+            xcb_destroy_window(c, owner);
+        }
+        roundTrip(c);
+        QCOMPARE(facts.platform, marbolin::BellFacts::Platform::X11);
+        QCOMPARE(facts.xBellTakenOver, change == QLatin1String("xkb"));
+        QCOMPARE(facts.xBellPercent, change == QLatin1String("percent") ? 0 : 50);
+        QCOMPARE(facts.xsettingsEventSounds,
+                 change == QLatin1String("xsettings") ? std::optional(false) : std::optional<bool>());
+#else
+        QSKIP("built without libxcb");
+#endif
     }
 
     // XSETTINGS as Xfce and GNOME Flashback publish it, in either byte order.

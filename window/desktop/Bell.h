@@ -30,12 +30,14 @@ public:
 
     void ring();
 
+    // What the platform and the desktop say of the bell now.
+    BellFacts facts() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void prepare();
-    BellFacts facts() const;
 
     QWidget& window_;
     QElapsedTimer sinceLast_;
