@@ -44,8 +44,8 @@ public:
     // be cut off. Then the newest text waits until a reader that takes
     // kReadPerKey for each key has read the last one, and kSettle more.
     void keyTyped();
-    static constexpr qint64 kReadPerKey = 25;  // ms, with room for a slower machine
-    static constexpr qint64 kSettle = 200;     // ms
+    static constexpr qint64 kReadPerKey = 30;  // ms: twice Orca's, for a busy machine
+    static constexpr qint64 kSettle = 300;     // ms
 
     // A widget whose accessible name changes with what is announced, such as
     // the display: the screen reader is told of its change together with
