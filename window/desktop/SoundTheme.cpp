@@ -13,7 +13,7 @@ namespace marbolin {
 
 namespace {
 
-// The sound theme specification's name for a window system's bell; a
+// freedesktop.org's sound name for a window system's bell; a
 // theme without it falls back to its plain bell.
 constexpr const char* kBell = "bell-window-system";
 constexpr const char* kPlainBell = "bell";
