@@ -35,8 +35,8 @@ namespace marbolin {
 // reader, a key noted longer ago than that has been posted, or dropped.
 // Once every event already posted has been delivered, a key that still has
 // not come was kept by the screen reader. A click behind such a key waits
-// about kBridgeTimeout; behind a key that merely comes late it waits for
-// that key, however long the window took to get there.
+// kSettled at most; behind a key that merely comes late it waits for that
+// key, however long the window took to get there.
 class InputOrder final : public QObject {
     Q_OBJECT
 
