@@ -8,6 +8,7 @@
 //   startup_bench [runs]          (30 runs of each kind by default)
 //   startup_bench child <ours|anchor>
 #include "desktop/Startup.h"
+#include "screenreader/Application.h"
 #include "view/Form1.h"
 
 #include <QApplication>
@@ -80,7 +81,10 @@ public:
 
 int child(int argc, char* argv[], const std::string& kind)
 {
-    QApplication app(argc, argv);
+    // The program's own application class, as main() makes it.
+    const std::unique_ptr<QApplication> app = kind == "ours"
+                                                  ? std::make_unique<marbolin::Application>(argc, argv)
+                                                  : std::make_unique<QApplication>(argc, argv);
     FirstPaint watcher;
     std::unique_ptr<marbolin::Translations> translations;
     std::unique_ptr<QWidget> window;

@@ -8,11 +8,14 @@
 #include "desktop/Platform.h"
 #include "desktop/Translations.h"
 #include "desktop/XSettings.h"
+#include "screenreader/Application.h"
+#include "screenreader/InputOrder.h"
 #include "view/Form1.h"
 #include "view/KeyCode.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -189,6 +193,66 @@ struct PaintCounter final : QObject {
         count += event->type() == QEvent::Paint ? 1 : 0;
         return QObject::eventFilter(watched, event);
     }
+};
+
+// Takes every key press and release away from the window, as Qt's
+// accessibility bridge does while a screen reader listens, and posts each
+// back in order once a reader that takes `pace` ms a key has read it, or,
+// as Qt does, with every key still waiting once one has waited
+// kBridgeTimeout. The reader keeps the keys whose text is in `kept` for
+// itself. Clicks pass at once.
+class HoldingBridge final : public QObject {
+public:
+    HoldingBridge(int pace, QString kept) : kept_(std::move(kept))
+    {
+        reader_.setInterval(pace);
+        connect(&reader_, &QTimer::timeout, this, [this] { answer(false); });
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        if (!key || !event->spontaneous() || qobject_cast<QWindow*>(target) == nullptr) {
+            return false;
+        }
+        const auto* held = static_cast<QKeyEvent*>(event);
+        queue_.emplace_back(target, std::make_unique<QKeyEvent>(
+                                        held->type(), held->key(), held->modifiers(), held->nativeScanCode(),
+                                        held->nativeVirtualKey(), held->nativeModifiers(), held->text()));
+        const std::size_t number = ++arrived_;
+        QTimer::singleShot(marbolin::InputOrder::kBridgeTimeout, this, [this, number] {
+            while (answered_ < number) {
+                answer(true);
+            }
+        });
+        if (!reader_.isActive()) {
+            reader_.start();
+        }
+        return true;
+    }
+
+private:
+    void answer(bool timedOut)
+    {
+        auto [window, copy] = std::move(queue_.front());
+        queue_.pop_front();
+        ++answered_;
+        if (queue_.empty()) {
+            reader_.stop();
+        }
+        const bool keep = !timedOut && !copy->text().isEmpty() && kept_.contains(copy->text());
+        if (window != nullptr && !keep) {
+            QCoreApplication::postEvent(window, copy.release());
+        }
+    }
+
+    QString kept_;
+    QTimer reader_;
+    std::deque<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> queue_;
+    std::size_t arrived_ = 0;
+    std::size_t answered_ = 0;
 };
 
 }  // namespace
@@ -1124,6 +1188,100 @@ private slots:
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
     }
 
+    // While a screen reader listens, Qt holds every key until the reader
+    // has seen it; clicks must still come after the keys typed before them.
+    // Actions: a key by its text, "space" or "return"; "@name" clicks a
+    // control and "@@name" double-clicks it.
+    void keysAndClicksKeepTheirOrder_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QString>("kept");  // keys the screen reader keeps
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("after");  // the focus
+
+        const QString zero = "+ 00:00:00\n=000:00:00\n";
+        QTest::newRow("click on + after a digit") << "CommandPlus0" << QStringList{"5", "@CommandPlus0"} << ""
+                                                  << "00:00:00"
+                                                  << "+ 00:00:05\n=000:00:05\n"
+                                                  << "CommandPlus0";
+        QTest::newRow("click on the tape after space on +, which acts on release")
+            << "CommandPlus0" << QStringList{"space", "@TextErgebnis"} << ""
+            << "00:00:00" << zero << "TextErgebnis";
+        QTest::newRow("click on + after return on -")
+            << "CommandPlus1" << QStringList{"7", "return", "@CommandPlus0"} << ""
+            << "00:00:00"
+            << "- 00:00:07\n=-000:00:07\n+ 00:00:00\n=-000:00:07\n"
+            << "CommandPlus0";
+        QTest::newRow("double click on - after a digit")
+            << "CommandPlus0" << QStringList{"8", "@@CommandPlus1"} << ""
+            << "00:00:00"
+            << "- 00:00:08\n=-000:00:08\n- 00:00:00\n=-000:00:08\n"
+            << "CommandPlus1";
+        QTest::newRow("click after a key the reader keeps")
+            << "CommandPlus0" << QStringList{"9", "@CommandPlus0"} << "9"
+            << "00:00:00" << zero << "CommandPlus0";
+        QTest::newRow("click after a key that opens a box is blocked by the box")
+            << "CommandPlus0" << QStringList{"6", "0", "0", "0", "+", "@CommandClearAll"} << ""
+            << "00:60:00"
+            << ""
+            << "CommandPlus0";
+    }
+
+    void keysAndClicksKeepTheirOrder()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QStringList, actions);
+        QFETCH(QString, kept);
+        QFETCH(QString, display);
+        QFETCH(QString, tape);
+        QFETCH(QString, after);
+        if (onWayland()) {
+            QSKIP("a Wayland client cannot activate its window, which keys sent to it need");
+        }
+        find<QWidget>(focus)->setFocus();
+        QWindow* window = form->windowHandle();
+        const HoldingBridge bridge(30, kept);
+        // A person takes longer than the reader to close a box.
+        int boxes = 0;
+        QElapsedTimer shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&boxes, &shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                shown.invalidate();
+            } else if (!shown.isValid()) {
+                shown.start();
+                ++boxes;
+            } else if (shown.elapsed() > marbolin::InputOrder::kSettled) {
+                QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            }
+        });
+        closer.start(10);
+        for (const QString& action : actions) {
+            if (action.startsWith(u'@')) {
+                const bool twice = action.startsWith(QStringLiteral("@@"));
+                QWidget* control = find<QWidget>(action.mid(twice ? 2 : 1));
+                const QPoint at = control->mapTo(form.get(), control->rect().center());
+                twice ? QTest::mouseDClick(window, Qt::LeftButton, {}, at)
+                      : QTest::mouseClick(window, Qt::LeftButton, {}, at);
+            } else {
+                const std::map<QString, Qt::Key> named = {{"space", Qt::Key_Space},
+                                                          {"return", Qt::Key_Return}};
+                const auto key = named.find(action);
+                key != named.end() ? QTest::keyClick(window, key->second)
+                                   : QTest::keyClick(window, action.at(0).toLatin1());
+            }
+        }
+        QTRY_COMPARE(this->tape()->toPlainText(), tape);
+        QTest::qWait(marbolin::InputOrder::kSettled + 100);
+        QCOMPARE(this->tape()->toPlainText(), tape);
+        QCOMPARE(this->display()->text(), display);
+        QCOMPARE(focused(), after);
+        QCOMPARE(boxes, display == QLatin1String("00:60:00") ? 1 : 0);
+    }
+
     // After every operation the caret sits at the end of the tape with
     // nothing selected, wherever the user had put it.
     void caretReturnsToTheEnd_data()
@@ -1265,5 +1423,15 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowTest)
+// The program's own application class, which shows the window every event
+// first, as in the program.
+int main(int argc, char* argv[])
+{
+    WindowTest::initMain();
+    marbolin::Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    WindowTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "window_test.moc"

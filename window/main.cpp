@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/Platform.h"
 #include "desktop/Startup.h"
+#include "screenreader/Application.h"
 #include "view/Form1.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {
     marbolin::choosePlatform(argc, argv);
-    QApplication app(argc, argv);
+    marbolin::Application app(argc, argv);
     const auto translations = marbolin::setUpApplication();
 
     marbolin::Form1 window(translations->phrases());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "InputOrder.h"
 
+#include "screenreader/Application.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -15,6 +17,11 @@ namespace marbolin {
 namespace {
 
 constexpr std::uint64_t kAll = std::numeric_limits<std::uint64_t>::max();
+
+bool isKey(QEvent::Type type)
+{
+    return type == QEvent::KeyPress || type == QEvent::KeyRelease;
+}
 
 bool isClick(QEvent::Type type)
 {
@@ -32,6 +39,9 @@ InputOrder::InputOrder(QWidget& window) : widget_(window)
     // The native window may be made later, or made anew.
     widget_.installEventFilter(this);
     watch(widget_.windowHandle());
+    if (auto* application = dynamic_cast<Application*>(QCoreApplication::instance())) {
+        application->setInputOrder(this);
+    }
 }
 
 InputOrder::~InputOrder() = default;
@@ -44,40 +54,22 @@ void InputOrder::watch(QWindow* window)
     }
 }
 
-bool InputOrder::eventFilter(QObject* watched, QEvent* event)
+bool InputOrder::firstLook(QObject* receiver, QEvent* event)
 {
+    // Only what the window system delivers: held events come back through
+    // sendEvent(), which is never spontaneous.
+    if (receiver != window_ || window_ == nullptr || !event->spontaneous()) {
+        return false;
+    }
     const QEvent::Type type = event->type();
-    if (watched == &widget_) {
-        if (type == QEvent::WinIdChange) {
-            watch(widget_.windowHandle());
-        }
-        return false;
-    }
-    if (watched != window_ || replaying_) {
-        return false;
-    }
-    if (type == QEvent::ShortcutOverride && event->spontaneous()) {
+    if (isKey(type)) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        waiting_.push_back(
-            {++noted_, clock_.elapsed(), key.key(), key.nativeScanCode(), int(key.modifiers())});
-        emit keyNoted();
+        waiting_.push_back({++noted_, clock_.elapsed(), type == QEvent::KeyPress, key.key(),
+                            key.nativeScanCode(), int(key.modifiers())});
+        if (type == QEvent::KeyPress) {
+            emit keyNoted();
+        }
         return false;
-    }
-    if (type == QEvent::KeyPress) {
-        const std::uint64_t number = delivered(static_cast<const QKeyEvent&>(*event));
-        if (number == 0) {
-            return false;
-        }
-        // Clicks that came before this key, and waited only for keys the
-        // screen reader kept, go first; then the key; then the clicks that
-        // waited for it, before any key that came after them.
-        releaseDue(number);
-        if (held_.empty() || held_.front().after != number) {
-            return false;
-        }
-        replay(watched, event);
-        releaseDue(kAll);
-        return true;
     }
     const bool keysAhead = !waiting_.empty() || !held_.empty();
     if ((isClick(type) && keysAhead) || (type == QEvent::MouseMove && !held_.empty())) {
@@ -88,12 +80,42 @@ bool InputOrder::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-// Drops the noted keys up to this one (those before it were kept by the
-// screen reader) and returns its number; 0 for a key that was never noted.
+bool InputOrder::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &widget_) {
+        if (event->type() == QEvent::WinIdChange) {
+            watch(widget_.windowHandle());
+        }
+        return false;
+    }
+    if (watched != window_ || !isKey(event->type())) {
+        return false;
+    }
+    const std::uint64_t number = delivered(static_cast<const QKeyEvent&>(*event));
+    if (number == 0) {
+        return false;
+    }
+    // Clicks that came before this key, and waited only for keys the screen
+    // reader kept, go first; then the key; then, once it has been handled,
+    // the clicks that waited for it: a button acts on the release of Space,
+    // after this filter. They follow through the event queue, so a box the
+    // key opened is there to block them, as it would have had they not
+    // waited.
+    releaseDue(number);
+    if (!held_.empty()) {
+        QMetaObject::invokeMethod(
+            this, [this] { releaseDue(kAll); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+// Drops the noted key events up to this one (those before it were kept by
+// the screen reader) and returns its number; 0 for one that was never noted.
 std::uint64_t InputOrder::delivered(const QKeyEvent& key)
 {
-    const auto match = std::find_if(waiting_.begin(), waiting_.end(), [&key](const Key& noted) {
-        return noted.key == key.key() && noted.scanCode == key.nativeScanCode() &&
+    const bool press = key.type() == QEvent::KeyPress;
+    const auto match = std::find_if(waiting_.begin(), waiting_.end(), [&key, press](const Key& noted) {
+        return noted.press == press && noted.key == key.key() && noted.scanCode == key.nativeScanCode() &&
                noted.modifiers == int(key.modifiers());
     });
     if (match == waiting_.end()) {
@@ -104,15 +126,8 @@ std::uint64_t InputOrder::delivered(const QKeyEvent& key)
     return number;
 }
 
-void InputOrder::replay(QObject* receiver, QEvent* event)
-{
-    const bool outer = std::exchange(replaying_, true);
-    QCoreApplication::sendEvent(receiver, event);
-    replaying_ = outer;
-}
-
-// Sends, in order, the held events that came before key number `before` and
-// wait for no key any more.
+// Sends, in order, the held events that came before key event number
+// `before` and wait for no key event any more.
 void InputOrder::releaseDue(std::uint64_t before)
 {
     while (!held_.empty() && held_.front().after < before &&
@@ -120,7 +135,7 @@ void InputOrder::releaseDue(std::uint64_t before)
         const Held held = std::move(held_.front());
         held_.pop_front();
         if (window_ != nullptr) {
-            replay(window_, held.event.get());
+            QCoreApplication::sendEvent(window_, held.event.get());
         }
     }
     if (held_.empty()) {
@@ -128,7 +143,7 @@ void InputOrder::releaseDue(std::uint64_t before)
     }
 }
 
-// Looks again once Qt has decided the oldest key the first held click
+// Looks again once Qt has decided the oldest key event the first held click
 // waits for.
 void InputOrder::armCheck()
 {
@@ -140,9 +155,9 @@ void InputOrder::armCheck()
     check_.start(static_cast<int>(std::max<qint64>(due, 0)));
 }
 
-// Every key noted before `notedBefore` has been decided by Qt; the event
-// loop has delivered whatever Qt posted for them, and the rest were kept by
-// the screen reader. Two turns of the queue: Qt posts the key from a
+// Every key event noted before `notedBefore` has been decided by Qt; the
+// event loop has delivered whatever Qt posted for them, and the rest were
+// kept by the screen reader. Two turns of the queue: Qt posts the key from a
 // callback that may be queued just before the first.
 void InputOrder::flushThenCheck()
 {

@@ -19,14 +19,17 @@ namespace marbolin {
 // Keeps the user's input in the order it was given while a screen reader
 // listens.
 //
-// Then Qt holds every key press until the screen reader has answered
-// whether it keeps the key for itself (one of its own commands), and posts
-// it again if not; clicks are not held. A click on "+" right after a digit
-// could add before the digit arrived. So each key press is noted as the
-// window is told of it (Qt first sends a ShortcutOverride event, which
-// nothing holds) and again as it is delivered, and a click waits until the
-// key presses noted before it have been delivered, or dropped because the
-// screen reader kept them.
+// Then Qt holds every key press and every key release until the screen
+// reader has answered whether it keeps the key for itself (one of its own
+// commands), and posts it again if not; clicks are not held. A click on "+"
+// right after a digit could add before the digit arrived, and a click on the
+// tape right after Space on a button would take the focus from the button
+// before the release that makes the button act. So every key event is noted
+// as the window is told of it, before anything else has seen it (see
+// Application), and again as it is delivered; a click, a double click, a
+// wheel turn and the mouse moves between them wait until the key events
+// noted before them have been delivered, or dropped because the screen
+// reader kept them.
 //
 // The sign that tells the two apart comes from Qt: its bridge waits for
 // the screen reader's answer for kBridgeTimeout at most (the timeout of its
@@ -50,6 +53,10 @@ public:
     static constexpr int kBridgeTimeout = 100;  // ms
     static constexpr int kSettled = kBridgeTimeout + 50;
 
+    // Every event, before anything else sees it; true where the event is
+    // held back, to be sent again in its turn.
+    bool firstLook(QObject* receiver, QEvent* event);
+
 signals:
     // A key press reached the window, before anything, a screen reader
     // included, has seen it.
@@ -62,18 +69,18 @@ private:
     struct Key {
         std::uint64_t number = 0;
         qint64 notedAt = 0;  // ms on clock_
+        bool press = true;
         int key = 0;
         quint32 scanCode = 0;
         int modifiers = 0;
     };
     struct Held {
-        std::uint64_t after = 0;  // the number of the last key noted before it
+        std::uint64_t after = 0;  // the number of the last key event noted before it
         std::unique_ptr<QEvent> event;
     };
 
     void watch(QWindow* window);
     std::uint64_t delivered(const QKeyEvent& key);
-    void replay(QObject* receiver, QEvent* event);
     void releaseDue(std::uint64_t before);
     void armCheck();
     void flushThenCheck();
@@ -86,7 +93,6 @@ private:
     std::uint64_t noted_ = 0;
     std::deque<Held> held_;
     QTimer check_;
-    bool replaying_ = false;
 };
 
 }  // namespace marbolin
