@@ -10,6 +10,7 @@
 #include "desktop/XSettings.h"
 #include "screenreader/Application.h"
 #include "screenreader/InputOrder.h"
+#include "screenreader/ReaderPace.h"
 #include "view/Form1.h"
 #include "view/KeyCode.h"
 
@@ -1186,6 +1187,56 @@ private slots:
         QScrollBar* bar = tape()->verticalScrollBar();
         QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
+    }
+
+    // How far behind the keys a screen reader is, from when Qt passed each
+    // key event on. Script: "nK@T" key event K reaches the window at T ms,
+    // "dK@T" Qt passes it on at T.
+    void readerPace_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<qint64>("doneAt");
+        QTest::addColumn<double>("pace");
+
+        QTest::newRow("keeping up") << "n1@0 d1@8 n2@300 d2@309" << qint64(309) << 15.0;
+        QTest::newRow("no answer yet: the assumed pace") << "n1@0 n2@2 n3@4" << qint64(45) << 15.0;
+        QTest::newRow("behind: the pace between its answers")
+            << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@20 d3@32" << qint64(65) << 11.0;
+        QTest::newRow("an answer after a pause starts afresh")
+            << "n1@0 n2@2 d1@10 d2@30 n3@500 n4@502 d3@505 d4@510" << qint64(510) << 5.0;
+        QTest::newRow("a timeout is no answer, nor what follows until a pause")
+            << "n1@0 n2@50 n3@99 d1@100 d2@101 d3@101" << qint64(114) << 15.0;
+        QTest::newRow("after the pause answers count again")
+            << "n1@0 n2@50 d1@100 d2@101 n3@300 d3@310" << qint64(310) << 15.0;
+        QString flood;
+        for (int k = 1; k <= 2000; ++k) {
+            flood += QStringLiteral("n%1@%1 ").arg(k);
+        }
+        QTest::newRow("at most 8 s after the last key") << flood << qint64(2000 + 8000) << 15.0;
+        QTest::newRow("a key after the flood and a pause")
+            << flood + "n2001@10500 d2001@10600 n2002@10601" << qint64(10616) << 15.0;
+    }
+
+    void readerPace()
+    {
+        QFETCH(QString, script);
+        QFETCH(qint64, doneAt);
+        QFETCH(double, pace);
+        marbolin::ReaderPace reader;
+        std::map<std::uint64_t, std::int64_t> notedAt;
+        for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = step.mid(1).split(u'@');
+            const std::uint64_t number = parts.at(0).toULongLong();
+            const std::int64_t at = parts.at(1).toLongLong();
+            if (step.startsWith(u'n')) {
+                notedAt[number] = at;
+                reader.noted(number, at);
+            } else {
+                reader.delivered(number, notedAt.at(number), at);
+            }
+        }
+        QCOMPARE(reader.doneAt(), doneAt);
+        QCOMPARE(reader.pace(), pace);
     }
 
     // While a screen reader listens, Qt holds every key until the reader

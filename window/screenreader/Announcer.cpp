@@ -92,7 +92,7 @@ void Announcer::announce(const QString& text)
     const bool burst = sinceLast_.isValid() && sinceLast_.elapsed() < kBurstGap;
     sinceLast_.start();
     waiting_ = text;
-    if (readerDoneAt_ - clock_.elapsed() > kReadPerKey || readerDone_.isActive()) {
+    if (readerDoneAt_ - clock_.elapsed() > kLag || readerDone_.isActive()) {
         waitForReader();
         return;
     }
@@ -104,9 +104,9 @@ void Announcer::announce(const QString& text)
     deliver();
 }
 
-void Announcer::keyTyped()
+void Announcer::readerBehind(qint64 ms)
 {
-    readerDoneAt_ = std::max(readerDoneAt_, clock_.elapsed()) + kReadPerKey;
+    readerDoneAt_ = clock_.elapsed() + ms;
     if (readerDone_.isActive()) {
         waitForReader();
     }

@@ -34,18 +34,19 @@ public:
     // active, as when a message box has just closed, the newest text waits
     // until it is: the screen reader's own speech for the returning focus
     // would cut it off. So would its echo of keys typed before: see
-    // keyTyped().
+    // readerBehind().
     void announce(const QString& text);
 
-    // A key press reached the window (InputOrder). A screen reader echoes
-    // every key, and each echo stops whatever it is saying. Orca 43 reads
-    // about one key every 15 ms (measured), so keys typed faster than that
-    // it echoes after the window has handled them, and newer words would
-    // be cut off. Then the newest text waits until a reader that takes
-    // kReadPerKey for each key has read the last one, and kSettle more.
-    void keyTyped();
-    static constexpr qint64 kReadPerKey = 30;  // ms: twice Orca's, for a busy machine
-    static constexpr qint64 kSettle = 300;     // ms
+    // The screen reader will have read every key typed so far in `ms`
+    // (InputOrder). A screen reader echoes every key, and each echo stops
+    // whatever it is saying; keys typed faster than it reads them it echoes
+    // after the window has handled them, and newer words would be cut off.
+    // So while it is behind, the newest text waits until it has caught up,
+    // and kSettle more.
+    void readerBehind(qint64 ms);
+    static constexpr qint64 kSettle = 300;  // ms
+    // A reader this little behind reads the keys before it gets to the words.
+    static constexpr qint64 kLag = 30;  // ms
 
     // A widget whose accessible name changes with what is announced, such as
     // the display: the screen reader is told of its change together with

@@ -64,11 +64,11 @@ bool InputOrder::firstLook(QObject* receiver, QEvent* event)
     const QEvent::Type type = event->type();
     if (isKey(type)) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        waiting_.push_back({++noted_, clock_.elapsed(), type == QEvent::KeyPress, key.key(),
-                            key.nativeScanCode(), int(key.modifiers())});
-        if (type == QEvent::KeyPress) {
-            emit keyNoted();
-        }
+        const qint64 now = clock_.elapsed();
+        waiting_.push_back(
+            {++noted_, now, type == QEvent::KeyPress, key.key(), key.nativeScanCode(), int(key.modifiers())});
+        reader_.noted(noted_, now);
+        emit readerBehind(reader_.doneAt() - now);
         return false;
     }
     const bool keysAhead = !waiting_.empty() || !held_.empty();
@@ -110,7 +110,8 @@ bool InputOrder::eventFilter(QObject* watched, QEvent* event)
 }
 
 // Drops the noted key events up to this one (those before it were kept by
-// the screen reader) and returns its number; 0 for one that was never noted.
+// the screen reader), tells the reader's pace of it, and returns its
+// number; 0 for one that was never noted.
 std::uint64_t InputOrder::delivered(const QKeyEvent& key)
 {
     const bool press = key.type() == QEvent::KeyPress;
@@ -122,7 +123,10 @@ std::uint64_t InputOrder::delivered(const QKeyEvent& key)
         return 0;
     }
     const std::uint64_t number = match->number;
+    const qint64 now = clock_.elapsed();
+    reader_.delivered(number, match->notedAt, now);
     waiting_.erase(waiting_.begin(), match + 1);
+    emit readerBehind(reader_.doneAt() - now);
     return number;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "screenreader/ReaderPace.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -50,7 +52,7 @@ public:
     // Qt 6's accessibility bridge (QSpiApplicationAdaptor) waits this long
     // for the screen reader's answer to a key; kSettled adds the time its
     // D-Bus thread may take to post what it decided.
-    static constexpr int kBridgeTimeout = 100;  // ms
+    static constexpr int kBridgeTimeout = int(ReaderPace::kBridgeTimeout);  // ms
     static constexpr int kSettled = kBridgeTimeout + 50;
 
     // Every event, before anything else sees it; true where the event is
@@ -58,9 +60,10 @@ public:
     bool firstLook(QObject* receiver, QEvent* event);
 
 signals:
-    // A key press reached the window, before anything, a screen reader
-    // included, has seen it.
-    void keyNoted();
+    // The screen reader will have read every key typed so far in `ms`, as
+    // far as its answers tell (ReaderPace). Sent as each key event reaches
+    // the window and as each is answered.
+    void readerBehind(qint64 ms);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +92,7 @@ private:
     QWidget& widget_;
     QPointer<QWindow> window_;
     QElapsedTimer clock_;
+    ReaderPace reader_;
     std::deque<Key> waiting_;  // noted, not yet delivered, oldest first
     std::uint64_t noted_ = 0;
     std::deque<Held> held_;

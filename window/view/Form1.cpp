@@ -136,7 +136,7 @@ Form1::Form1(const Phrases* phrases, QWidget* parent)
     }
 
     // The announcer waits for a screen reader that is behind with the keys.
-    connect(&inputOrder_, &InputOrder::keyNoted, &announcer_, &Announcer::keyTyped);
+    connect(&inputOrder_, &InputOrder::readerBehind, &announcer_, &Announcer::readerBehind);
 
     connect(CommandPlus[0], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(0); });
     connect(CommandPlus[1], &QPushButton::clicked, this, [this] { model_.CommandPlus_Click(1); });
