@@ -3,13 +3,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace marbolin {
 
 namespace {
 
-// An answer this close to the timeout may be the timeout itself (ms).
-constexpr std::int64_t kTimeoutSlack = 5;
+// Qt counts its timeout with a coarse timer, which may fire this much early
+// (ms): so a key that took this close to the timeout may not have been
+// answered.
+constexpr std::int64_t kTimeoutSlack = 15;
+// No screen reader answers a key event quicker than this (ms): two keys
+// passed on closer together were passed on at once, at a timeout.
+constexpr double kQuickest = 1.0;
+// The first answer after a pause also carries whatever the reader was doing
+// before, such as speaking a new focus, so a pace is taken from the median
+// of a few.
+constexpr std::size_t kFewest = 3;
+constexpr std::size_t kMost = 64;
 
 }  // namespace
 
@@ -19,8 +30,7 @@ void ReaderPace::noted(std::uint64_t number, std::int64_t at)
         // Every key before this one has been answered or timed out, and
         // the reader may be working at another pace now.
         trusted_ = true;
-        measured_ = 0;
-        steps_ = 0;
+        steps_.clear();
     }
     doneAt_ = std::max(double(doneAt()), double(at)) + pace_;
     lastNoted_ = number;
@@ -38,11 +48,20 @@ void ReaderPace::delivered(std::uint64_t number, std::int64_t notedAt, std::int6
     }
     // The reader was busy from its last answer on if this key event was
     // already waiting then; the time since is what it took for the events
-    // in between. The pace is their mean since the keys last paused.
-    if (answered_ != 0 && notedAt <= answeredAt_) {
-        measured_ += double(at - answeredAt_);
-        steps_ += number - answered_;
-        pace_ = measured_ / double(steps_);
+    // in between.
+    if (answered_ != 0 && notedAt <= answeredAt_ && steps_.size() < kMost) {
+        const double step = double(at - answeredAt_) / double(number - answered_);
+        if (step < kQuickest) {
+            trusted_ = false;
+            return;
+        }
+        steps_.push_back(step);
+        if (steps_.size() >= kFewest) {
+            std::vector<double> sorted = steps_;
+            const auto middle = sorted.begin() + std::ptrdiff_t(sorted.size() / 2);
+            std::nth_element(sorted.begin(), middle, sorted.end());
+            pace_ = *middle;
+        }
     }
     answered_ = number;
     answeredAt_ = at;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace marbolin {
 
@@ -45,8 +46,7 @@ public:
 
 private:
     double pace_ = kAssumedPace;
-    double measured_ = 0;  // the steps measured since the keys last paused, in ms and in key events
-    std::uint64_t steps_ = 0;
+    std::vector<double> steps_;  // ms a key event, as measured since the keys last paused
     std::uint64_t lastNoted_ = 0;
     std::int64_t lastNotedAt_ = -kBridgeTimeout;
     bool trusted_ = true;         // Qt's bridge has not lost count since the keys last paused
