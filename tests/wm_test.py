@@ -38,23 +38,33 @@ def numbers(text):
 
 
 def drawn_frame(shot):
-    """x, y, width, height of everything that is not the black root."""
+    """x, y, width, height of everything that is not the black root; None
+    while nothing is drawn (trimming an all-black grab leaves no box)."""
     subprocess.run(["import", "-silent", "-window", "root", shot], check=True)
-    info = output("convert", shot, "-trim", "info:-")
-    w, h, x, y = (int(n) for n in re.search(r" (\d+)x(\d+) \d+x\d+\+(\d+)\+(\d+) ", info).groups())
-    return x, y, w, h
+    match = re.search(r" (\d+)x(\d+) \d+x\d+\+(-?\d+)\+(-?\d+) ", output("convert", shot, "-trim", "info:-"))
+    if match is None:
+        return None
+    w, h, x, y = (int(n) for n in match.groups())
+    return (x, y, w, h) if x >= 0 and y >= 0 else None
 
 
-def settled_frame(shot):
-    """The frame once two grabs a moment apart agree."""
-    last = None
-    for _ in range(40):
+def settled_frame(shot, extents):
+    """The frame once it is drawn whole, around the client and its extents, and
+    two grabs a moment apart agree. A cold machine draws late: a grab of a
+    window not drawn yet, or drawn in part, means not yet."""
+    left, right, top, bottom = extents
+    last = [None]
+
+    def probe():
         frame = drawn_frame(shot)
-        if frame == last:
-            return frame
-        last = frame
-        time.sleep(0.15)
-    return last
+        whole = frame is not None and frame[2] >= 169 + left + right and frame[3] >= 265 + top + bottom
+        settled = whole and frame == last[0]
+        last[0] = frame
+        if not settled:
+            time.sleep(0.15)
+        return frame if settled else None
+
+    return until("the whole frame drawn, the same in two grabs", probe, timeout=30.0)
 
 
 def client_size(window):
@@ -80,7 +90,7 @@ def main(wm, program):
         area = numbers(output("xprop", "-root", "_NET_WORKAREA"))[:4]
         with tempfile.TemporaryDirectory() as scratch:
             shot = os.path.join(scratch, "root.png")
-            x, y, w, h = settled_frame(shot)
+            x, y, w, h = settled_frame(shot, extents)
             dx = x + w / 2 - (area[0] + area[2] / 2)
             dy = y + h / 2 - (area[1] + area[3] / 2)
             check("the frame opens in the middle of the free area", abs(dx) <= 2 and abs(dy) <= 2,
@@ -92,7 +102,7 @@ def main(wm, program):
                     "xprop", "-id", window, "_NET_WM_STATE") and "MAXIMIZED" not in output(
                     "xprop", "-id", window, "_NET_WM_STATE"))
                 size = client_size(window)
-                frame = settled_frame(shot)
+                frame = settled_frame(shot, extents)
                 check(f"after a {state} request the window is 169x265, its frame as before",
                       size == (169, 265) and frame[2:] == (w, h), f"client {size[0]}x{size[1]}, frame {frame}")
     except RuntimeError as error:
