@@ -1198,27 +1198,32 @@ private slots:
         QTest::addColumn<qint64>("doneAt");
         QTest::addColumn<double>("pace");
 
-        QTest::newRow("keeping up") << "n1@0 d1@8 n2@300 d2@309" << qint64(309) << 15.0;
-        QTest::newRow("no answer yet: the assumed pace") << "n1@0 n2@2 n3@4" << qint64(45) << 15.0;
+        QTest::newRow("keeping up") << "n1@0 d1@8 n2@300 d2@309" << qint64(309) << 8.0;
+        QTest::newRow("no answer yet: the assumed pace") << "n1@0 n2@2 n3@4" << qint64(24) << 8.0;
+        QTest::newRow("one step alone sets no pace") << "n1@0 n2@1 n3@2 d1@10 d2@40" << qint64(48) << 8.0;
         QTest::newRow("behind: the pace between its answers")
-            << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@20 d3@32 d4@44" << qint64(68) << 12.0;
-        QTest::newRow("one slow answer does not set the pace")
+            << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@20 d3@32 d4@44" << qint64(64) << 10.0;
+        QTest::newRow("slow first answers do not set the pace")
             << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@72 d3@80 d4@88 d5@96" << qint64(104) << 8.0;
+        QTest::newRow("nor does one quick answer")
+            << "n1@0 n2@1 n3@2 n4@3 n5@4 n6@5 d1@10 d2@20 d3@22 d4@32 d5@42" << qint64(52) << 10.0;
+        QTest::newRow("never quicker than 4 ms a key event")
+            << "n1@0 n2@1 n3@2 n4@3 n5@4 d1@10 d2@13 d3@16 d4@19" << qint64(23) << 4.0;
         QTest::newRow("the pace carries over a pause")
             << "n1@0 n2@1 n3@2 n4@3 d1@10 d2@30 d3@50 d4@70 n5@500 d5@505" << qint64(505) << 20.0;
         QTest::newRow("a timeout is no answer, nor what follows until a pause")
-            << "n1@0 n2@50 n3@99 d1@100 d2@101 d3@101" << qint64(114) << 15.0;
+            << "n1@0 n2@50 n3@99 d1@100 d2@101 d3@101" << qint64(107) << 8.0;
         QTest::newRow("nor is one that Qt's coarse timer ends early, and the keys it lets through at once")
-            << "n1@0 d1@8 n2@20 n3@22 n4@24 d2@111 d3@111 d4@111" << qint64(65) << 15.0;
+            << "n1@0 d1@8 n2@20 n3@22 n4@24 d2@111 d3@111 d4@111" << qint64(44) << 8.0;
         QTest::newRow("after the pause answers count again")
-            << "n1@0 n2@50 d1@100 d2@101 n3@300 d3@310" << qint64(310) << 15.0;
+            << "n1@0 n2@50 d1@100 d2@101 n3@300 d3@310" << qint64(310) << 8.0;
         QString flood;
         for (int k = 1; k <= 2000; ++k) {
             flood += QStringLiteral("n%1@%1 ").arg(k);
         }
-        QTest::newRow("at most 8 s after the last key") << flood << qint64(2000 + 8000) << 15.0;
+        QTest::newRow("at most 8 s after the last key") << flood << qint64(2000 + 8000) << 8.0;
         QTest::newRow("a key after the flood and a pause")
-            << flood + "n2001@10500 d2001@10600 n2002@10601" << qint64(10616) << 15.0;
+            << flood + "n2001@10500 d2001@10600 n2002@10601" << qint64(10609) << 8.0;
     }
 
     void readerPace()

@@ -16,11 +16,11 @@ constexpr std::int64_t kTimeoutSlack = 15;
 // No screen reader answers a key event quicker than this (ms): two keys
 // passed on closer together were passed on at once, at a timeout.
 constexpr double kQuickest = 1.0;
-// The first answer after a pause also carries whatever the reader was doing
-// before, such as speaking a new focus, so a pace is taken from the median
-// of a few.
-constexpr std::size_t kFewest = 3;
+// A pace is taken from the lower quartile of a few steps, and no quicker
+// than this (ms a key event): one quick answer does not make a quick reader.
+constexpr std::size_t kFewest = 2;
 constexpr std::size_t kMost = 64;
+constexpr double kQuickestPace = 4.0;
 
 }  // namespace
 
@@ -58,9 +58,9 @@ void ReaderPace::delivered(std::uint64_t number, std::int64_t notedAt, std::int6
         steps_.push_back(step);
         if (steps_.size() >= kFewest) {
             std::vector<double> sorted = steps_;
-            const auto middle = sorted.begin() + std::ptrdiff_t(sorted.size() / 2);
-            std::nth_element(sorted.begin(), middle, sorted.end());
-            pace_ = *middle;
+            const auto quartile = sorted.begin() + std::ptrdiff_t(sorted.size() / 4);
+            std::nth_element(sorted.begin(), quartile, sorted.end());
+            pace_ = std::max(*quartile, kQuickestPace);
         }
     }
     answered_ = number;
