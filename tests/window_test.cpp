@@ -1209,6 +1209,10 @@ private slots:
             << "n1@0 n2@1 n3@2 n4@3 n5@4 n6@5 d1@10 d2@20 d3@22 d4@32 d5@42" << qint64(52) << 10.0;
         QTest::newRow("never quicker than 4 ms a key event")
             << "n1@0 n2@1 n3@2 n4@3 n5@4 d1@10 d2@13 d3@16 d4@19" << qint64(23) << 4.0;
+        QTest::newRow("slow first answers after a pause keep the pace before")
+            << "n1@0 n2@1 n3@2 n4@3 n5@4 d1@10 d2@16 d3@22 d4@28 d5@34 n6@500 n7@501 n8@502 n9@503 d6@520 "
+               "d7@560 d8@580"
+            << qint64(586) << 6.0;
         QTest::newRow("the pace carries over a pause")
             << "n1@0 n2@1 n3@2 n4@3 d1@10 d2@30 d3@50 d4@70 n5@500 d5@505" << qint64(505) << 20.0;
         QTest::newRow("a timeout is no answer, nor what follows until a pause")

@@ -16,10 +16,11 @@ constexpr std::int64_t kTimeoutSlack = 15;
 // No screen reader answers a key event quicker than this (ms): two keys
 // passed on closer together were passed on at once, at a timeout.
 constexpr double kQuickest = 1.0;
-// A pace is taken from the lower quartile of a few steps, and no quicker
-// than this (ms a key event): one quick answer does not make a quick reader.
+// The pace is the lower quartile of the last kKept steps, once there are
+// kFewest, and no quicker than this (ms a key event): one quick answer does
+// not make a quick reader.
 constexpr std::size_t kFewest = 2;
-constexpr std::size_t kMost = 64;
+constexpr std::size_t kKept = 32;
 constexpr double kQuickestPace = 4.0;
 
 }  // namespace
@@ -27,10 +28,8 @@ constexpr double kQuickestPace = 4.0;
 void ReaderPace::noted(std::uint64_t number, std::int64_t at)
 {
     if (at - lastNotedAt_ > kBridgeTimeout) {
-        // Every key before this one has been answered or timed out, and
-        // the reader may be working at another pace now.
+        // Every key before this one has been answered or timed out.
         trusted_ = true;
-        steps_.clear();
     }
     doneAt_ = std::max(double(doneAt()), double(at)) + pace_;
     lastNoted_ = number;
@@ -49,13 +48,18 @@ void ReaderPace::delivered(std::uint64_t number, std::int64_t notedAt, std::int6
     // The reader was busy from its last answer on if this key event was
     // already waiting then; the time since is what it took for the events
     // in between.
-    if (answered_ != 0 && notedAt <= answeredAt_ && steps_.size() < kMost) {
+    if (answered_ != 0 && notedAt <= answeredAt_) {
         const double step = double(at - answeredAt_) / double(number - answered_);
         if (step < kQuickest) {
             trusted_ = false;
             return;
         }
-        steps_.push_back(step);
+        if (steps_.size() < kKept) {
+            steps_.push_back(step);
+        } else {
+            steps_[nextStep_] = step;
+            nextStep_ = (nextStep_ + 1) % kKept;
+        }
         if (steps_.size() >= kFewest) {
             std::vector<double> sorted = steps_;
             const auto quartile = sorted.begin() + std::ptrdiff_t(sorted.size() / 4);

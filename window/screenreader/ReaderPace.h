@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -14,11 +15,12 @@ namespace marbolin {
 // comes through sooner than Qt's timeout was read by then, and so was every
 // key event before it; and while the reader is behind, the time between two
 // answers is the time it takes for one key event. What was typed after the
-// last answer it has still to read, at that pace. The first answers of a
-// burst come slower than the rest, the reader still finishing what came
-// before (Orca 43 here: 7 to 23 ms a key event at first, 5.5 to 6.7 ms over
-// the whole of bursts of hundreds of keys), so the pace is taken from the
-// quicker of them.
+// last answer it has still to read, at that pace. Only the first answers
+// of a burst come in time, and they come slower than the rest, the reader
+// still finishing what came before: speaking a new focus or the last words
+// (Orca 43 here: 5 to 54 ms a key event at first, 5.5 to 6.7 ms over the
+// whole of bursts of hundreds of keys). So the pace is taken from the
+// quicker of the last few dozen answers, over many bursts.
 //
 // After a timeout Qt's bridge loses count: it passes on every key still
 // waiting, and each later answer or timeout passes on whatever key is
@@ -50,7 +52,8 @@ public:
 
 private:
     double pace_ = kAssumedPace;
-    std::vector<double> steps_;  // ms a key event, as measured since the keys last paused
+    std::vector<double> steps_;  // the last few dozen, ms a key event
+    std::size_t nextStep_ = 0;   // the oldest, to be replaced next
     std::uint64_t lastNoted_ = 0;
     std::int64_t lastNotedAt_ = -kBridgeTimeout;
     bool trusted_ = true;         // Qt's bridge has not lost count since the keys last paused
