@@ -2,12 +2,12 @@
 // The window as a user meets it: controls found by name, driven with real
 // key and mouse events, checked by what they show.
 #include "RecordingView.h"
+#include "bell/Bell.h"
+#include "bell/BellRoute.h"
+#include "bell/XSettings.h"
 #include "desktop/AppIcon.h"
-#include "desktop/Bell.h"
-#include "desktop/BellRoute.h"
 #include "desktop/Platform.h"
-#include "desktop/Translations.h"
-#include "desktop/XSettings.h"
+#include "language/Translations.h"
 #include "screenreader/Application.h"
 #include "screenreader/InputOrder.h"
 #include "screenreader/ReaderPace.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "Translations.h"
+#include "language/Translations.h"
 
 #include <memory>
 

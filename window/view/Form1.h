@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Form1Model.h"
-#include "desktop/Bell.h"
+#include "bell/Bell.h"
 #include "screenreader/Announcer.h"
 #include "screenreader/InputOrder.h"
 #include "view/FocusRing.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "Bell.h"
 
-#include "Platform.h"
 #include "SoundTheme.h"
 #include "XSettings.h"
+#include "desktop/Platform.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -15,7 +15,7 @@
 #endif
 
 #if defined(MARBOLIN_HAVE_XCB)
-#include "Xcb.h"
+#include "desktop/Xcb.h"
 
 // xkb.h names a field "explicit", which C++ keeps for itself.
 #define explicit xkb_explicit
