@@ -5,7 +5,7 @@
 marbolin_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libxcb1-dev libxcb-xkb-dev libcanberra-dev fonts-liberation2
+    libxcb1-dev libxcb-xkb-dev libcanberra-dev libdbus-1-dev fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 marbolin_test_packages=(

@@ -1189,58 +1189,64 @@ private slots:
         QCOMPARE(tape()->textCursor().position(), tape()->document()->characterCount() - 1);
     }
 
-    // How far behind the keys a screen reader is, from when Qt passed each
-    // key event on. Script: "nK@T" key event K reaches the window at T ms,
-    // "dK@T" Qt passes it on at T.
+    // How far behind the keys a screen reader is, from its answers. Script:
+    // "nK@T" key event K reaches the window at T ms, "dK@T" Qt passes it on
+    // at T, "l@T" a late answer comes at T.
     void readerPace_data()
     {
         QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("hearsLate");
         QTest::addColumn<qint64>("doneAt");
-        QTest::addColumn<double>("pace");
 
-        QTest::newRow("keeping up") << "n1@0 d1@8 n2@300 d2@309" << qint64(309) << 8.0;
-        QTest::newRow("no answer yet: the assumed pace") << "n1@0 n2@2 n3@4" << qint64(24) << 8.0;
-        QTest::newRow("one step alone sets no pace") << "n1@0 n2@1 n3@2 d1@10 d2@40" << qint64(48) << 8.0;
-        QTest::newRow("behind: the pace between its answers")
-            << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@20 d3@32 d4@44" << qint64(64) << 10.0;
-        QTest::newRow("slow first answers do not set the pace")
-            << "n1@0 n2@2 n3@4 n4@6 n5@8 n6@10 d1@10 d2@72 d3@80 d4@88 d5@96" << qint64(104) << 8.0;
-        QTest::newRow("nor does one quick answer")
-            << "n1@0 n2@1 n3@2 n4@3 n5@4 n6@5 d1@10 d2@20 d3@22 d4@32 d5@42" << qint64(52) << 10.0;
-        QTest::newRow("never quicker than 4 ms a key event")
-            << "n1@0 n2@1 n3@2 n4@3 n5@4 d1@10 d2@13 d3@16 d4@19" << qint64(23) << 4.0;
-        QTest::newRow("slow first answers after a pause keep the pace before")
-            << "n1@0 n2@1 n3@2 n4@3 n5@4 d1@10 d2@16 d3@22 d4@28 d5@34 n6@500 n7@501 n8@502 n9@503 d6@520 "
-               "d7@560 d8@580"
-            << qint64(586) << 6.0;
-        QTest::newRow("the pace carries over a pause")
-            << "n1@0 n2@1 n3@2 n4@3 d1@10 d2@30 d3@50 d4@70 n5@500 d5@505" << qint64(505) << 20.0;
-        QTest::newRow("a timeout is no answer, nor what follows until a pause")
-            << "n1@0 n2@50 n3@99 d1@100 d2@101 d3@101" << qint64(107) << 8.0;
-        QTest::newRow("nor is one that Qt's coarse timer ends early, and the keys it lets through at once")
-            << "n1@0 d1@8 n2@20 n3@22 n4@24 d2@111 d3@111 d4@111" << qint64(44) << 8.0;
-        QTest::newRow("after the pause answers count again")
-            << "n1@0 n2@50 d1@100 d2@101 n3@300 d3@310" << qint64(310) << 8.0;
         QString flood;
         for (int k = 1; k <= 2000; ++k) {
             flood += QStringLiteral("n%1@%1 ").arg(k);
         }
-        QTest::newRow("at most 8 s after the last key") << flood << qint64(2000 + 8000) << 8.0;
+        QTest::newRow("keeping up") << "n1@0 d1@8 n2@300 d2@309" << true << qint64(309);
+        QTest::newRow("no answer yet: the assumed pace") << "n1@0 n2@2 n3@4" << false << qint64(24);
+        QTest::newRow("no answer yet, late answers heard: the assumed pace")
+            << "n1@0 n2@2 n3@4" << true << qint64(24);
+        QTest::newRow("a key passed on at a timeout is no answer")
+            << "n1@0 n2@50 n3@99 d1@100" << false << qint64(107);
+        QTest::newRow("after a timeout, the last key has its time to be answered late")
+            << "n1@0 n2@50 n3@99 d1@100" << true << qint64(399);
+        QTest::newRow("done once late answers stop")
+            << "n1@0 n2@2 n3@4 d1@100 l@150 l@160 l@170" << true << qint64(370);
+        QTest::newRow("a key answered in time after them")
+            << "n1@0 d1@100 l@300 n2@1000 d2@1005" << true << qint64(1005);
+        QTest::newRow("nor are keys Qt's coarse timer lets through early")
+            << "n1@0 d1@8 n2@20 n3@22 n4@24 d2@111 d3@111 d4@111" << false << qint64(44);
+        QTest::newRow("nor two keys passed on at once")
+            << "n1@0 n2@1 n3@2 d1@10 d2@10 d3@10" << false << qint64(26);
+        QTest::newRow("after a pause answers count again")
+            << "n1@0 n2@50 d1@100 d2@101 n3@300 d3@310" << false << qint64(310);
+        QTest::newRow("at most 8 s after the last key") << flood << false << qint64(10000);
+        QTest::newRow("late answers tell more than the assumed pace")
+            << flood + "d1@101 l@9000" << true << qint64(9200);
+        QTest::newRow("however late they come, at most 8 s")
+            << flood + "d1@101 l@12000" << true << qint64(10000);
         QTest::newRow("a key after the flood and a pause")
-            << flood + "n2001@10500 d2001@10600 n2002@10601" << qint64(10609) << 8.0;
+            << flood + "n2001@10500 d2001@10600 n2002@10601" << false << qint64(10609);
     }
 
     void readerPace()
     {
         QFETCH(QString, script);
+        QFETCH(bool, hearsLate);
         QFETCH(qint64, doneAt);
-        QFETCH(double, pace);
         marbolin::ReaderPace reader;
+        if (hearsLate) {
+            reader.hearLateAnswers();
+        }
         std::map<std::uint64_t, std::int64_t> notedAt;
         for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
             const QStringList parts = step.mid(1).split(u'@');
-            const std::uint64_t number = parts.at(0).toULongLong();
             const std::int64_t at = parts.at(1).toLongLong();
+            if (step.startsWith(u'l')) {
+                reader.lateAnswer(at);
+                continue;
+            }
+            const std::uint64_t number = parts.at(0).toULongLong();
             if (step.startsWith(u'n')) {
                 notedAt[number] = at;
                 reader.noted(number, at);
@@ -1249,7 +1255,6 @@ private slots:
             }
         }
         QCOMPARE(reader.doneAt(), doneAt);
-        QCOMPARE(reader.pace(), pace);
     }
 
     // While a screen reader listens, Qt holds every key until the reader

@@ -34,6 +34,11 @@ bool isClick(QEvent::Type type)
 InputOrder::InputOrder(QWidget& window) : widget_(window)
 {
     clock_.start();
+    connect(&late_, &LateAnswers::answered, this, [this] {
+        const qint64 now = clock_.elapsed();
+        reader_.lateAnswer(now);
+        emit readerBehind(reader_.doneAt() - now);
+    });
     check_.setSingleShot(true);
     connect(&check_, &QTimer::timeout, this, &InputOrder::flushThenCheck);
     // The native window may be made later, or made anew.
@@ -68,6 +73,10 @@ bool InputOrder::firstLook(QObject* receiver, QEvent* event)
         waiting_.push_back(
             {++noted_, now, type == QEvent::KeyPress, key.key(), key.nativeScanCode(), int(key.modifiers())});
         reader_.noted(noted_, now);
+        // Qt connects to the accessibility bus once a screen reader is there.
+        if (!listening_ && (listening_ = late_.listen())) {
+            reader_.hearLateAnswers();
+        }
         emit readerBehind(reader_.doneAt() - now);
         return false;
     }

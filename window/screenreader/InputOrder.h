@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "screenreader/LateAnswers.h"
 #include "screenreader/ReaderPace.h"
 
 #include <QElapsedTimer>
@@ -93,6 +94,8 @@ private:
     QPointer<QWindow> window_;
     QElapsedTimer clock_;
     ReaderPace reader_;
+    LateAnswers late_;
+    bool listening_ = false;
     std::deque<Key> waiting_;  // noted, not yet delivered, oldest first
     std::uint64_t noted_ = 0;
     std::deque<Held> held_;

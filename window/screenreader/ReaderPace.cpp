@@ -2,8 +2,6 @@
 #include "ReaderPace.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstddef>
 
 namespace marbolin {
 
@@ -13,15 +11,6 @@ namespace {
 // (ms): so a key that took this close to the timeout may not have been
 // answered.
 constexpr std::int64_t kTimeoutSlack = 15;
-// No screen reader answers a key event quicker than this (ms): two keys
-// passed on closer together were passed on at once, at a timeout.
-constexpr double kQuickest = 1.0;
-// The pace is the lower quartile of the last kKept steps, once there are
-// kFewest, and no quicker than this (ms a key event): one quick answer does
-// not make a quick reader.
-constexpr std::size_t kFewest = 2;
-constexpr std::size_t kKept = 32;
-constexpr double kQuickestPace = 4.0;
 
 }  // namespace
 
@@ -31,7 +20,7 @@ void ReaderPace::noted(std::uint64_t number, std::int64_t at)
         // Every key before this one has been answered or timed out.
         trusted_ = true;
     }
-    doneAt_ = std::max(double(doneAt()), double(at)) + pace_;
+    paced_ = std::max(std::min(paced_, lastNotedAt_ + kLongestWait), at) + kAssumedPace;
     lastNoted_ = number;
     lastNotedAt_ = at;
 }
@@ -45,36 +34,27 @@ void ReaderPace::delivered(std::uint64_t number, std::int64_t notedAt, std::int6
     if (!trusted_ || number <= answered_) {
         return;
     }
-    // The reader was busy from its last answer on if this key event was
-    // already waiting then; the time since is what it took for the events
-    // in between.
-    if (answered_ != 0 && notedAt <= answeredAt_) {
-        const double step = double(at - answeredAt_) / double(number - answered_);
-        if (step < kQuickest) {
-            trusted_ = false;
-            return;
-        }
-        if (steps_.size() < kKept) {
-            steps_.push_back(step);
-        } else {
-            steps_[nextStep_] = step;
-            nextStep_ = (nextStep_ + 1) % kKept;
-        }
-        if (steps_.size() >= kFewest) {
-            std::vector<double> sorted = steps_;
-            const auto quartile = sorted.begin() + std::ptrdiff_t(sorted.size() / 4);
-            std::nth_element(sorted.begin(), quartile, sorted.end());
-            pace_ = std::max(*quartile, kQuickestPace);
-        }
+    // Two keys passed on at once were passed on at a timeout.
+    if (answered_ != 0 && notedAt <= answeredAt_ && at == answeredAt_) {
+        trusted_ = false;
+        return;
     }
     answered_ = number;
     answeredAt_ = at;
-    doneAt_ = double(at) + double(lastNoted_ - number) * pace_;
+    paced_ = at + std::int64_t(lastNoted_ - number) * kAssumedPace;
 }
 
 std::int64_t ReaderPace::doneAt() const
 {
-    return std::min(std::int64_t(std::ceil(doneAt_)), lastNotedAt_ + kLongestWait);
+    if (answered_ == lastNoted_) {
+        return answeredAt_;
+    }
+    // A timeout, or a late answer not long ago: the reader is behind, and
+    // its late answers tell when it is done.
+    const bool behind = !trusted_ || lastLateAt_ + kQuiet > lastNotedAt_;
+    const std::int64_t done =
+        hearsLate_ && behind ? std::max(lastNotedAt_ + kBridgeTimeout, lastLateAt_) + kQuiet : paced_;
+    return std::min(done, lastNotedAt_ + kLongestWait);
 }
 
 }  // namespace marbolin
