@@ -2,6 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Time calculator</source>
+        <comment>desktop entry</comment>
+        <extracomment>What kind of program it is, shown beside or below its name in menus.</extracomment>
+        <translation>Zeitrechner</translation>
+    </message>
+    <message>
+        <source>Add and subtract clock times on a result tape</source>
+        <comment>desktop entry and AppStream</comment>
+        <extracomment>One line on the program: the menu&apos;s tooltip and the software centre&apos;s summary.</extracomment>
+        <translation>Zeiten addieren und subtrahieren, mit Ergebnisstreifen</translation>
+    </message>
+    <message>
+        <source>time;clock;hours;minutes;seconds;add;subtract;tape;</source>
+        <comment>desktop entry</comment>
+        <extracomment>Words that find the program in the menu&apos;s search, each followed by a semicolon, the last one too. Choose the words people would search for, not a word-for-word translation.</extracomment>
+        <translation>Zeit;Uhrzeit;Stunden;Minuten;Sekunden;addieren;subtrahieren;Streifen;Zeitrechner;</translation>
+    </message>
+    <message>
+        <source>Marbolin is a small calculator for clock times. Type up to six digits, which fill an hh:mm:ss display from the right as on a pocket calculator, then press + or - to add the time to a running total or take it away.</source>
+        <comment>AppStream description</comment>
+        <translation>Marbolin ist ein kleiner Rechner für Zeiten. Bis zu sechs Ziffern füllen die Anzeige hh:mm:ss von rechts, wie bei einem Taschenrechner; + oder - addiert die Zeit zu einer laufenden Summe oder zieht sie davon ab.</translation>
+    </message>
+    <message>
+        <source>Every operation prints the time and the new total on a scrolling result tape. The total carries seconds into minutes and minutes into hours, and it may go below zero.</source>
+        <comment>AppStream description</comment>
+        <translation>Jede Rechnung schreibt die Zeit und die neue Summe auf einen Ergebnisstreifen. Die Summe überträgt Sekunden in Minuten und Minuten in Stunden und darf auch unter null fallen.</translation>
+    </message>
+    <message>
+        <source>Works from the keyboard alone: digits, + and -, C to clear the entry, Ctrl+C to clear everything</source>
+        <comment>AppStream description</comment>
+        <translation>Ganz mit der Tastatur bedienbar: Ziffern, + und -, C löscht die Eingabe, Strg+C alles</translation>
+    </message>
+    <message>
+        <source>Rejects minutes or seconds above 59 with a clear message and loses nothing</source>
+        <comment>AppStream description</comment>
+        <translation>Weist Minuten oder Sekunden über 59 mit einer klaren Meldung zurück, ohne etwas zu verlieren</translation>
+    </message>
+    <message>
+        <source>Reads and writes no files and keeps no settings</source>
+        <comment>AppStream description</comment>
+        <translation>Liest und schreibt keine Dateien und speichert keine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Speaks to screen readers in the user&apos;s language</source>
+        <comment>AppStream description</comment>
+        <translation>Spricht mit Bildschirmlesern in der Sprache des Benutzers</translation>
+    </message>
+    <message>
+        <source>The window after 01:30:00 + 00:45:30 - 02:20:00</source>
+        <comment>AppStream screenshot</comment>
+        <extracomment>A screenshot&apos;s caption; the times are as the window shows them.</extracomment>
+        <translation>Das Fenster nach 01:30:00 + 00:45:30 - 02:20:00</translation>
+    </message>
+    <message>
+        <source>The window on a German desktop</source>
+        <comment>AppStream screenshot</comment>
+        <translation>Das Fenster auf einem deutschen Desktop</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <comment>AppStream release</comment>
+        <extracomment>The notes on version 1.00 in the software centre.</extracomment>
+        <translation>Erste Veröffentlichung.</translation>
+    </message>
+</context>
+<context>
     <name>Phrases</name>
     <message numerus="yes">
         <source>%n hour(s)</source>
