@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Each catalogue matches the code: every translatable text has a
-translation, and no entry is left whose text the code no longer has.
+translation, every plural form of it too, with the places (%1) the code
+fills in, and no entry is left whose text the code no longer has.
 lupdate reads the sources into a copy of each catalogue, as
 update_translations would, and the copy is checked.
 
@@ -22,10 +23,14 @@ def problems(catalogue):
         for message in context.iter("message"):
             kind = message.find("translation").get("type", "")
             source = message.findtext("source")
+            translation = message.find("translation")
+            texts = [form.text or "" for form in translation.iter("numerusform")] or [translation.text or ""]
             if kind in ("vanished", "obsolete"):
                 found.append(f"{name}: {source!r} is no longer in the code")
-            elif kind == "unfinished":
+            elif kind == "unfinished" or not all(texts):
                 found.append(f"{name}: {source!r} has no translation")
+            elif "%1" in source and not all("%1" in text for text in texts):
+                found.append(f"{name}: {source!r} is translated without %1")
     return found
 
 

@@ -17,7 +17,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImageReader>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -1081,6 +1084,93 @@ private slots:
         QCOMPARE(QString::fromStdString(last->substr(4)), said);
         // Hours beyond an int keep every digit and the plural.
         QCOMPARE(german.phrases()->hours(4'294'967'297), std::string("4294967297 Stunden"));
+    }
+
+    // Counts in every language, through the calculator's words as the window
+    // takes them, against the plural category that CLDR's rules give each
+    // count. The words for each category are in plurals.json.
+    void plurals_data()
+    {
+        QTest::addColumn<QString>("language");
+        QFile file(QStringLiteral(MARBOLIN_PLURALS));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QString& language : QJsonDocument::fromJson(file.readAll()).object().keys()) {
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    void plurals()
+    {
+        QFETCH(QString, language);
+        QFile file(QStringLiteral(MARBOLIN_PLURALS));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject words = QJsonDocument::fromJson(file.readAll()).object().value(language).toObject();
+        const QString rule = words.value(QStringLiteral("rule")).toString();
+        // CLDR's cardinal rules for whole numbers.
+        auto category = [&rule](std::uint64_t n) -> QString {
+            const std::uint64_t n10 = n % 10;
+            const std::uint64_t n100 = n % 100;
+            const bool few = n10 >= 2 && n10 <= 4 && (n100 < 12 || n100 > 14);
+            if (rule == QLatin1String("one")) {
+                return n == 1 ? "one" : "other";
+            }
+            if (rule == QLatin1String("zero_one")) {
+                return n <= 1 ? "one" : "other";
+            }
+            if (rule == QLatin1String("czech")) {
+                return n == 1 ? "one" : n >= 2 && n <= 4 ? "few" : "other";
+            }
+            if (rule == QLatin1String("polish")) {
+                return n == 1 ? "one" : few ? "few" : "many";
+            }
+            if (rule == QLatin1String("russian") || rule == QLatin1String("croatian")) {
+                const QString rest = rule == QLatin1String("russian") ? "many" : "other";
+                return n10 == 1 && n100 != 11 ? "one" : few ? "few" : rest;
+            }
+            if (rule == QLatin1String("latvian")) {
+                return n10 == 0 || (n100 >= 11 && n100 <= 19) ? "zero"
+                       : n10 == 1 && n100 != 11               ? "one"
+                                                              : "other";
+            }
+            if (rule == QLatin1String("gaelic")) {
+                return n == 1 || n == 11   ? "one"
+                       : n == 2 || n == 12 ? "two"
+                       : n >= 3 && n <= 19 ? "few"
+                                           : "other";
+            }
+            if (rule == QLatin1String("hebrew")) {
+                return n == 1 ? "one" : n == 2 ? "two" : "other";
+            }
+            if (rule == QLatin1String("arabic")) {
+                return n == 0                    ? "zero"
+                       : n == 1                  ? "one"
+                       : n == 2                  ? "two"
+                       : n100 >= 3 && n100 <= 10 ? "few"
+                       : n100 >= 11              ? "many"
+                                                 : "other";
+            }
+            return "other";
+        };
+        const marbolin::Translations translations{QLocale(language)};
+        const marbolin::Phrases* phrases = translations.phrases();
+        QVERIFY2(phrases != nullptr, "the language has a catalogue");
+        for (const std::uint64_t n : std::initializer_list<std::uint64_t>{0, 1, 2, 3, 4, 5, 11, 12, 14, 21,
+                                                                          22, 25, 101, 102, 111, 1000}) {
+            const QString number = QString::number(n);
+            const std::pair<const char*, std::string> said[] = {{"hour", phrases->hours(n)},
+                                                                {"minute", phrases->minutes(n)},
+                                                                {"second", phrases->seconds(n)}};
+            for (const auto& [unit, text] : said) {
+                const QString expected = words.value(QLatin1String(unit))
+                                             .toObject()
+                                             .value(category(n))
+                                             .toString()
+                                             .replace("%n", number);
+                QVERIFY2(!expected.isEmpty(),
+                         qPrintable(QStringLiteral("no %1 words for %2").arg(unit, category(n))));
+                QCOMPARE(QString::fromStdString(text), expected);
+            }
+        }
     }
 
     void infoBox()

@@ -1,0 +1,223 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Time calculator</source>
+        <comment>desktop entry</comment>
+        <extracomment>What kind of program it is, shown beside or below its name in menus.</extracomment>
+        <translation>Calculadora de temps</translation>
+    </message>
+    <message>
+        <source>Add and subtract clock times on a result tape</source>
+        <comment>desktop entry and AppStream</comment>
+        <extracomment>One line on the program: the menu&apos;s tooltip and the software centre&apos;s summary.</extracomment>
+        <translation>Sumeu i resteu temps en una cinta de resultats</translation>
+    </message>
+    <message>
+        <source>time;clock;hours;minutes;seconds;add;subtract;tape;</source>
+        <comment>desktop entry</comment>
+        <extracomment>Words that find the program in the menu&apos;s search, each followed by a semicolon, the last one too. Choose the words people would search for, not a word-for-word translation.</extracomment>
+        <translation>temps;hora;hores;minuts;segons;sumar;restar;calculadora;cinta;</translation>
+    </message>
+    <message>
+        <source>Marbolin is a small calculator for clock times. Type up to six digits, which fill an hh:mm:ss display from the right as on a pocket calculator, then press + or - to add the time to a running total or take it away.</source>
+        <comment>AppStream description</comment>
+        <translation>El Marbolin és una petita calculadora de temps. Teclegeu fins a sis xifres, que omplen una pantalla hh:mm:ss des de la dreta com en una calculadora de butxaca, i premeu + o - per a sumar el temps a un total acumulat o restar-lo.</translation>
+    </message>
+    <message>
+        <source>Every operation prints the time and the new total on a scrolling result tape. The total carries seconds into minutes and minutes into hours, and it may go below zero.</source>
+        <comment>AppStream description</comment>
+        <translation>Cada operació anota el temps i el total nou en una cinta de resultats que es desplaça. El total passa els segons als minuts i els minuts a les hores, i pot quedar per sota de zero.</translation>
+    </message>
+    <message>
+        <source>Works from the keyboard alone: digits, + and -, C to clear the entry, Ctrl+C to clear everything</source>
+        <comment>AppStream description</comment>
+        <translation>Funciona només amb el teclat: xifres, + i -, C per a esborrar l’entrada, Ctrl+C per a esborrar-ho tot</translation>
+    </message>
+    <message>
+        <source>Rejects minutes or seconds above 59 with a clear message and loses nothing</source>
+        <comment>AppStream description</comment>
+        <translation>Rebutja minuts o segons per sobre de 59 amb un missatge clar i no perd res</translation>
+    </message>
+    <message>
+        <source>Reads and writes no files and keeps no settings</source>
+        <comment>AppStream description</comment>
+        <translation>No llegeix ni escriu cap fitxer i no desa cap configuració</translation>
+    </message>
+    <message>
+        <source>Speaks to screen readers in the user&apos;s language</source>
+        <comment>AppStream description</comment>
+        <translation>Parla amb els lectors de pantalla en la llengua de l’usuari</translation>
+    </message>
+    <message>
+        <source>The window after 01:30:00 + 00:45:30 - 02:20:00</source>
+        <comment>AppStream screenshot</comment>
+        <extracomment>A screenshot&apos;s caption; the times are as the window shows them.</extracomment>
+        <translation>La finestra després de 01:30:00 + 00:45:30 - 02:20:00</translation>
+    </message>
+    <message>
+        <source>The window on a German desktop</source>
+        <comment>AppStream screenshot</comment>
+        <translation>La finestra en un escriptori en alemany</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <comment>AppStream release</comment>
+        <extracomment>The notes on version 1.00 in the software centre.</extracomment>
+        <translation>Primera versió.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>One field of a time, spoken by a screen reader: &quot;1 hour&quot;, &quot;1000 hours&quot;.</extracomment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n hores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minut</numerusform>
+            <numerusform>%n minuts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n segon</numerusform>
+            <numerusform>%n segons</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A time below zero; %1 is a time in words, such as &quot;4 minutes 30 seconds&quot;.</extracomment>
+        <translation>menys %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <extracomment>Spoken after + or -: the new running total; %1 is a time in words.</extracomment>
+        <translation>total %1</translation>
+    </message>
+    <message>
+        <source>entry kept, %1</source>
+        <extracomment>Spoken once the error box has closed: the rejected entry stays on the display; %1 is it in words.</extracomment>
+        <translation>entrada conservada, %1</translation>
+    </message>
+    <message>
+        <source>entry cleared</source>
+        <extracomment>Spoken after C.</extracomment>
+        <translation>entrada esborrada</translation>
+    </message>
+    <message>
+        <source>all cleared</source>
+        <extracomment>Spoken after Ctrl+C, which clears the entry, the total and the tape.</extracomment>
+        <translation>tot esborrat</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box for minutes or seconds above 59.</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Input error.</source>
+        <extracomment>The error box&apos;s first line.</extracomment>
+        <translation>Error d’entrada.</translation>
+    </message>
+    <message>
+        <source>Input the time in the format &apos;hh:mm:ss&apos;</source>
+        <extracomment>The error box&apos;s second line. A screen reader reads it aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Introduïu el temps amb el format hh:mm:ss.</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The title of the box that &quot;?&quot; opens.</extracomment>
+        <translation>Informació</translation>
+    </message>
+    <message>
+        <source>Written by the Marbolin contributors</source>
+        <translation>Escrit pels col·laboradors del Marbolin</translation>
+    </message>
+    <message>
+        <source>The program adds and substracts times.</source>
+        <translation>El programa suma i resta temps.</translation>
+    </message>
+    <message>
+        <source>Input a time-value and then click or type &apos;+&apos; or &apos;-&apos;.</source>
+        <extracomment>A screen reader reads the info box aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Introduïu un temps i després feu clic o teclegeu + o -.</translation>
+    </message>
+    <message>
+        <source>&apos;C&apos;=clear, &apos;Ctrl+C&apos;=clear all</source>
+        <extracomment>The keys C and Ctrl+C; the key C clears in every language.</extracomment>
+        <translation>C = esborra, Ctrl+C = esborra-ho tot</translation>
+    </message>
+</context>
+<context>
+    <name>marbolin::Form1</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The + button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>més</translation>
+    </message>
+    <message>
+        <source>add time</source>
+        <comment>tooltip</comment>
+        <translation>suma el temps</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <extracomment>The - button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>menys</translation>
+    </message>
+    <message>
+        <source>substract time</source>
+        <comment>tooltip</comment>
+        <translation>resta el temps</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>The C button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>esborra</translation>
+    </message>
+    <message>
+        <source>clear display</source>
+        <comment>tooltip</comment>
+        <translation>esborra la pantalla</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <extracomment>The CA button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>esborra-ho tot</translation>
+    </message>
+    <message>
+        <source>clear display and memory</source>
+        <comment>tooltip</comment>
+        <translation>esborra la pantalla i la memòria</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The ? button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>informació</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <comment>tooltip</comment>
+        <translation>informació</translation>
+    </message>
+    <message>
+        <source>Result tape</source>
+        <extracomment>The result tape&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Cinta de resultats</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>A screen reader reads the display as this name followed by its time, &quot;Time 00:13:00&quot;.</extracomment>
+        <translation>Temps</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,220 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Time calculator</source>
+        <comment>desktop entry</comment>
+        <extracomment>What kind of program it is, shown beside or below its name in menus.</extracomment>
+        <translation>Időszámológép</translation>
+    </message>
+    <message>
+        <source>Add and subtract clock times on a result tape</source>
+        <comment>desktop entry and AppStream</comment>
+        <extracomment>One line on the program: the menu&apos;s tooltip and the software centre&apos;s summary.</extracomment>
+        <translation>Időtartamok összeadása és kivonása eredményszalagon</translation>
+    </message>
+    <message>
+        <source>time;clock;hours;minutes;seconds;add;subtract;tape;</source>
+        <comment>desktop entry</comment>
+        <extracomment>Words that find the program in the menu&apos;s search, each followed by a semicolon, the last one too. Choose the words people would search for, not a word-for-word translation.</extracomment>
+        <translation>idő;óra;órák;percek;másodpercek;összeadás;kivonás;számológép;szalag;</translation>
+    </message>
+    <message>
+        <source>Marbolin is a small calculator for clock times. Type up to six digits, which fill an hh:mm:ss display from the right as on a pocket calculator, then press + or - to add the time to a running total or take it away.</source>
+        <comment>AppStream description</comment>
+        <translation>A Marbolin egy kis számológép időtartamokhoz. Legfeljebb hat számjegyet írhat be, amelyek jobbról töltik ki a hh:mm:ss kijelzőt, mint egy zsebszámológépen, majd a + vagy - megnyomásával hozzáadja az időt a futó összeghez, vagy kivonja belőle.</translation>
+    </message>
+    <message>
+        <source>Every operation prints the time and the new total on a scrolling result tape. The total carries seconds into minutes and minutes into hours, and it may go below zero.</source>
+        <comment>AppStream description</comment>
+        <translation>Minden művelet kiírja az időt és az új összeget egy görgethető eredményszalagra. Az összeg a másodperceket percekbe, a perceket órákba viszi át, és nulla alá is csökkenhet.</translation>
+    </message>
+    <message>
+        <source>Works from the keyboard alone: digits, + and -, C to clear the entry, Ctrl+C to clear everything</source>
+        <comment>AppStream description</comment>
+        <translation>Csak billentyűzettel is használható: számjegyek, + és -, a C törli a bevitelt, a Ctrl+C mindent</translation>
+    </message>
+    <message>
+        <source>Rejects minutes or seconds above 59 with a clear message and loses nothing</source>
+        <comment>AppStream description</comment>
+        <translation>A 59 feletti perceket vagy másodperceket érthető üzenettel utasítja el, és semmi sem vész el</translation>
+    </message>
+    <message>
+        <source>Reads and writes no files and keeps no settings</source>
+        <comment>AppStream description</comment>
+        <translation>Nem olvas és nem ír fájlokat, és nem tárol beállításokat</translation>
+    </message>
+    <message>
+        <source>Speaks to screen readers in the user&apos;s language</source>
+        <comment>AppStream description</comment>
+        <translation>A felhasználó nyelvén szól a képernyőolvasókhoz</translation>
+    </message>
+    <message>
+        <source>The window after 01:30:00 + 00:45:30 - 02:20:00</source>
+        <comment>AppStream screenshot</comment>
+        <extracomment>A screenshot&apos;s caption; the times are as the window shows them.</extracomment>
+        <translation>Az ablak a 01:30:00 + 00:45:30 - 02:20:00 művelet után</translation>
+    </message>
+    <message>
+        <source>The window on a German desktop</source>
+        <comment>AppStream screenshot</comment>
+        <translation>Az ablak német nyelvű asztalon</translation>
+    </message>
+    <message>
+        <source>First release.</source>
+        <comment>AppStream release</comment>
+        <extracomment>The notes on version 1.00 in the software centre.</extracomment>
+        <translation>Első kiadás.</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>One field of a time, spoken by a screen reader: &quot;1 hour&quot;, &quot;1000 hours&quot;.</extracomment>
+        <translation>
+            <numerusform>%n óra</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n perc</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n másodperc</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A time below zero; %1 is a time in words, such as &quot;4 minutes 30 seconds&quot;.</extracomment>
+        <translation>mínusz %1</translation>
+    </message>
+    <message>
+        <source>total %1</source>
+        <extracomment>Spoken after + or -: the new running total; %1 is a time in words.</extracomment>
+        <translation>összesen %1</translation>
+    </message>
+    <message>
+        <source>entry kept, %1</source>
+        <extracomment>Spoken once the error box has closed: the rejected entry stays on the display; %1 is it in words.</extracomment>
+        <translation>a bevitel megmaradt, %1</translation>
+    </message>
+    <message>
+        <source>entry cleared</source>
+        <extracomment>Spoken after C.</extracomment>
+        <translation>bevitel törölve</translation>
+    </message>
+    <message>
+        <source>all cleared</source>
+        <extracomment>Spoken after Ctrl+C, which clears the entry, the total and the tape.</extracomment>
+        <translation>minden törölve</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box for minutes or seconds above 59.</extracomment>
+        <translation>Hiba</translation>
+    </message>
+    <message>
+        <source>Input error.</source>
+        <extracomment>The error box&apos;s first line.</extracomment>
+        <translation>Beviteli hiba.</translation>
+    </message>
+    <message>
+        <source>Input the time in the format &apos;hh:mm:ss&apos;</source>
+        <extracomment>The error box&apos;s second line. A screen reader reads it aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Az időt hh:mm:ss formában adja meg.</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The title of the box that &quot;?&quot; opens.</extracomment>
+        <translation>Információ</translation>
+    </message>
+    <message>
+        <source>Written by the Marbolin contributors</source>
+        <translation>Írták a Marbolin közreműködői</translation>
+    </message>
+    <message>
+        <source>The program adds and substracts times.</source>
+        <translation>A program időket ad össze és von ki.</translation>
+    </message>
+    <message>
+        <source>Input a time-value and then click or type &apos;+&apos; or &apos;-&apos;.</source>
+        <extracomment>A screen reader reads the info box aloud, quotes and all, so leave them out.</extracomment>
+        <translation>Adjon meg egy időt, majd kattintson vagy gépeljen + vagy - jelet.</translation>
+    </message>
+    <message>
+        <source>&apos;C&apos;=clear, &apos;Ctrl+C&apos;=clear all</source>
+        <extracomment>The keys C and Ctrl+C; the key C clears in every language.</extracomment>
+        <translation>C = törlés, Ctrl+C = minden törlése</translation>
+    </message>
+</context>
+<context>
+    <name>marbolin::Form1</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The + button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>plusz</translation>
+    </message>
+    <message>
+        <source>add time</source>
+        <comment>tooltip</comment>
+        <translation>idő hozzáadása</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <extracomment>The - button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>mínusz</translation>
+    </message>
+    <message>
+        <source>substract time</source>
+        <comment>tooltip</comment>
+        <translation>idő kivonása</translation>
+    </message>
+    <message>
+        <source>clear</source>
+        <extracomment>The C button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>törlés</translation>
+    </message>
+    <message>
+        <source>clear display</source>
+        <comment>tooltip</comment>
+        <translation>kijelző törlése</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <extracomment>The CA button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>minden törlése</translation>
+    </message>
+    <message>
+        <source>clear display and memory</source>
+        <comment>tooltip</comment>
+        <translation>kijelző és memória törlése</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <extracomment>The ? button&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>információ</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <comment>tooltip</comment>
+        <translation>információ</translation>
+    </message>
+    <message>
+        <source>Result tape</source>
+        <extracomment>The result tape&apos;s name, spoken by a screen reader.</extracomment>
+        <translation>Eredményszalag</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>A screen reader reads the display as this name followed by its time, &quot;Time 00:13:00&quot;.</extracomment>
+        <translation>Idő</translation>
+    </message>
+</context>
+</TS>
