@@ -1173,6 +1173,54 @@ private slots:
         }
     }
 
+    // In a right-to-left language the boxes and the tape's menu run right to
+    // left, while the display and a tape with a negative total are drawn
+    // exactly as in English, read back from the screen.
+    void rightToLeft_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << "ar";
+        QTest::newRow("Persian") << "fa";
+        QTest::newRow("Hebrew") << "he";
+    }
+
+    void rightToLeft()
+    {
+        QFETCH(QString, language);
+        if (onWayland()) {
+            QSKIP("Wayland shows no client what is on the screen");
+        }
+        auto drawn = [this] {
+            QTest::keyClicks(button("CommandPlus0"), QStringLiteral("13000+4530+022000-"));
+            QApplication::processEvents();
+            QList<QImage> shown;
+            for (QWidget* widget : {static_cast<QWidget*>(display()), static_cast<QWidget*>(tape())}) {
+                const QPoint at = widget->mapTo(form.get(), QPoint(0, 0));
+                shown << form->screen()
+                             ->grabWindow(form->winId(), at.x(), at.y(), widget->width(), widget->height())
+                             .toImage();
+            }
+            return shown;
+        };
+        const QList<QImage> english = drawn();
+        form.reset();
+        {
+            const marbolin::Translations translations{QLocale(language)};
+            QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+            open();
+            QCOMPARE(drawn(), english);
+            bool checked = false;
+            onNextBox([&checked](QMessageBox* box) {
+                QCOMPARE(box->layoutDirection(), Qt::RightToLeft);
+                checked = true;
+            });
+            QTest::mouseClick(button("CommandInfo"), Qt::LeftButton);
+            QVERIFY(checked);
+            form.reset();
+        }
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    }
+
     void infoBox()
     {
         bool checked = false;

@@ -6,6 +6,7 @@
 #include "screenreader/WindowAccessible.h"
 #include "view/Fonts.h"
 #include "view/KeyCode.h"
+#include "view/TapeMenu.h"
 #include "view/TapeScrollBar.h"
 
 #include <QApplication>
@@ -63,6 +64,12 @@ Form1::Form1(const Phrases* phrases, QWidget* parent)
       model_(*this, phrases)
 {
     setObjectName(QStringLiteral("Form1"));
+    // The calculator's face reads left to right in every language, as a
+    // pocket calculator's and the desktops' own calculators do: the display
+    // and the tape are times, "=-000:04:30", and the keys keep their order.
+    // What carries words, the boxes and the tape's menu, follows the
+    // language's direction.
+    setLayoutDirection(Qt::LeftToRight);
     installWindowInterfaces();
     setWindowTitle(QStringLiteral("Marbolin"));
     setWindowIcon(appIcon());
@@ -101,6 +108,9 @@ Form1::Form1(const Phrases* phrases, QWidget* parent)
     // The tape is only ever appended to; an undo history would grow with it.
     TextErgebnis->document()->setUndoRedoEnabled(false);
     tapeFocus_ = std::make_unique<FocusRing>(TextErgebnis);
+    TextErgebnis->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TextErgebnis, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showTapeMenu(*TextErgebnis, at); });
 
     LabelZeit = namedChild<QLabel>(this, "LabelZeit");
     // With a name of its own, the label does not tell screen readers of
@@ -282,6 +292,7 @@ void Form1::messageBox(const std::string& text, Icon icon, const std::string& ti
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     QString::fromStdString(title), fromCrLf(text.data(), text.size()), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    box.setLayoutDirection(QGuiApplication::layoutDirection());
     box.exec();
 }
 
