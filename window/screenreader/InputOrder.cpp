@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -27,6 +29,19 @@ bool isClick(QEvent::Type type)
 {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
            type == QEvent::MouseButtonDblClick || type == QEvent::Wheel;
+}
+
+// What the pointer does between clicks: held behind a held click, so that
+// a button does not see the pointer leave before it is pressed.
+bool isPointerTrail(QEvent::Type type)
+{
+    return type == QEvent::MouseMove || type == QEvent::Enter || type == QEvent::Leave;
+}
+
+bool isMouse(QEvent::Type type)
+{
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
 }  // namespace
@@ -81,12 +96,58 @@ bool InputOrder::firstLook(QObject* receiver, QEvent* event)
         return false;
     }
     const bool keysAhead = !waiting_.empty() || !held_.empty();
-    if ((isClick(type) && keysAhead) || (type == QEvent::MouseMove && !held_.empty())) {
-        held_.push_back({noted_, std::unique_ptr<QEvent>(event->clone())});
+    if ((isClick(type) && keysAhead) || (isPointerTrail(type) && !held_.empty())) {
+        hold(*event);
         armCheck();
         return true;
     }
     return false;
+}
+
+void InputOrder::hold(const QEvent& event)
+{
+    Held held{noted_, std::unique_ptr<QEvent>(event.clone()), {}, {}, {}};
+    if (event.isSinglePointEvent()) {
+        const auto& pointer = static_cast<const QSinglePointEvent&>(event);
+        held.position = pointer.position();
+        held.scenePosition = pointer.scenePosition();
+        held.globalPosition = pointer.globalPosition();
+    }
+    held_.push_back(std::move(held));
+}
+
+// Qt's pointer events share their point with the pointing device's live
+// state, which the next pointer event overwrites: a held copy of a click
+// would say the pointer was wherever it went next (off the window, once it
+// has left), and a button released there does not click. So a held event
+// gets a point made afresh, from the positions it came with, just before it
+// is sent; the window reads it before it makes any pointer event of its own.
+void InputOrder::resend(Held& held)
+{
+    QEvent& event = *held.event;
+    if (isMouse(event.type())) {
+        auto& mouse = static_cast<QMouseEvent&>(event);
+        const QMouseEvent fresh(mouse.type(), held.position, held.scenePosition, held.globalPosition,
+                                mouse.button(), mouse.buttons(), mouse.modifiers(), mouse.pointingDevice());
+        mouse.point(0) = fresh.points().front();
+    } else if (event.type() == QEvent::Wheel) {
+        auto& wheel = static_cast<QWheelEvent&>(event);
+        const QWheelEvent fresh(held.position, held.globalPosition, wheel.pixelDelta(), wheel.angleDelta(),
+                                wheel.buttons(), wheel.modifiers(), wheel.phase(), wheel.inverted(),
+                                wheel.source(), wheel.pointingDevice());
+        wheel.point(0) = fresh.points().front();
+    } else if (event.type() == QEvent::Enter) {
+        auto& enter = static_cast<QEnterEvent&>(event);
+        const QEnterEvent fresh(held.position, held.scenePosition, held.globalPosition,
+                                enter.pointingDevice());
+        enter.point(0) = fresh.points().front();
+    }
+    if (event.isPointerEvent()) {
+        // The event's time goes to its new point as well.
+        auto& pointer = static_cast<QPointerEvent&>(event);
+        pointer.setTimestamp(pointer.timestamp());
+    }
+    QCoreApplication::sendEvent(window_, &event);
 }
 
 bool InputOrder::eventFilter(QObject* watched, QEvent* event)
@@ -145,10 +206,10 @@ void InputOrder::releaseDue(std::uint64_t before)
 {
     while (!held_.empty() && held_.front().after < before &&
            (waiting_.empty() || waiting_.front().number > held_.front().after)) {
-        const Held held = std::move(held_.front());
+        Held held = std::move(held_.front());
         held_.pop_front();
         if (window_ != nullptr) {
-            QCoreApplication::sendEvent(window_, held.event.get());
+            resend(held);
         }
     }
     if (held_.empty()) {

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointF>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -30,9 +31,9 @@ namespace marbolin {
 // before the release that makes the button act. So every key event is noted
 // as the window is told of it, before anything else has seen it (see
 // Application), and again as it is delivered; a click, a double click, a
-// wheel turn and the mouse moves between them wait until the key events
-// noted before them have been delivered, or dropped because the screen
-// reader kept them.
+// wheel turn, and the pointer's moves, entries and exits between them, wait
+// until the key events noted before them have been delivered, or dropped
+// because the screen reader kept them.
 //
 // The sign that tells the two apart comes from Qt: its bridge waits for
 // the screen reader's answer for kBridgeTimeout at most (the timeout of its
@@ -81,9 +82,15 @@ private:
     struct Held {
         std::uint64_t after = 0;  // the number of the last key event noted before it
         std::unique_ptr<QEvent> event;
+        // Where the pointer was, read as the event came (see resend()).
+        QPointF position;
+        QPointF scenePosition;
+        QPointF globalPosition;
     };
 
     void watch(QWindow* window);
+    void hold(const QEvent& event);
+    void resend(Held& held);
     std::uint64_t delivered(const QKeyEvent& key);
     void releaseDue(std::uint64_t before);
     void armCheck();
