@@ -85,8 +85,8 @@ bool InputOrder::firstLook(QObject* receiver, QEvent* event)
     if (isKey(type)) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const qint64 now = clock_.elapsed();
-        waiting_.push_back(
-            {++noted_, now, type == QEvent::KeyPress, key.key(), key.nativeScanCode(), int(key.modifiers())});
+        waiting_.push_back({++noted_, now, type == QEvent::KeyPress, key.key(), key.nativeScanCode(),
+                            key.nativeModifiers()});
         reader_.noted(noted_, now);
         // Qt connects to the accessibility bus once a screen reader is there.
         if (!listening_ && (listening_ = late_.listen())) {
@@ -187,7 +187,7 @@ std::uint64_t InputOrder::delivered(const QKeyEvent& key)
     const bool press = key.type() == QEvent::KeyPress;
     const auto match = std::find_if(waiting_.begin(), waiting_.end(), [&key, press](const Key& noted) {
         return noted.press == press && noted.key == key.key() && noted.scanCode == key.nativeScanCode() &&
-               noted.modifiers == int(key.modifiers());
+               noted.nativeModifiers == key.nativeModifiers();
     });
     if (match == waiting_.end()) {
         return 0;

@@ -77,7 +77,9 @@ private:
         bool press = true;
         int key = 0;
         quint32 scanCode = 0;
-        int modifiers = 0;
+        // Not modifiers(): for Shift and the other modifier keys it turns the
+        // key's own bit over, and a copy made from it turns it back.
+        quint32 nativeModifiers = 0;
     };
     struct Held {
         std::uint64_t after = 0;  // the number of the last key event noted before it
