@@ -6,8 +6,10 @@ the focus and the last announcement Orca spoke.
 The actions: digits, letters, + and -, c and C, Ctrl+C; Tab and Shift+Tab;
 Return and Space on the focused button; Page keys, arrows, Home and End on
 the tape; clicks and double clicks on every button and on the tape, alone or
-0-20 ms after a key of any kind; bursts of about 500 keys/s, typed as text
-with capitals (so with Shift); and the error and info boxes.
+0-20 ms after a key of any kind, the pointer often leaving the window right
+after; bursts of about 500 keys/s, typed as text with capitals (so with
+Shift), or as keys with Tabs and function keys among them right after two
+clicks and a focus move; and the error and info boxes.
 
 A scenario for the Orca kit (../shared/orca-kit); bench/orca-soak runs it:
 
@@ -215,8 +217,16 @@ def run(kit):
         subprocess.run(["xdotool", *argv], check=True)
 
     def click_args(target, times=1):
-        repeat = ["--repeat", "2", "--delay", "40"] if times == 2 else []
-        return ["mousemove", "--window", window, *map(str, CENTRE[target]), "click", *repeat, "1"]
+        """A click on the target; often the pointer then leaves the window, as
+        a hand moves on, while the screen reader may still hold the keys
+        typed before the click."""
+        # xdotool waits --delay after each click, the last one too: the time
+        # before the hand moves on.
+        repeat = ["--repeat", "2"] if times == 2 else []
+        delay = 40 if times == 2 else rng.choice([1, 5, 20, 100])
+        away = ["mousemove", "0", "0"] if rng.random() < 0.5 else []
+        return ["mousemove", "--window", window, *map(str, CENTRE[target]), "click", *repeat, "--delay", str(delay),
+                "1", *away]
 
     def wait_box(present, what):
         end = time.monotonic() + 60
@@ -328,6 +338,23 @@ def run(kit):
     def count(kind):
         counts[kind] = counts.get(kind, 0) + 1
 
+    def key_then_click():
+        """A key of any kind, then a click or a double click 0-20 ms later."""
+        name, _ = any_key()
+        target = rng.choice(FOCUS)
+        times = 2 if rng.random() < 0.2 else 1
+        model.named_key(name)
+        model.click(target, times)
+        xdo("key", "--delay", "1", name, "sleep", f"{rng.randint(0, 20) / 1000:.3f}", *click_args(target, times))
+        close_box()
+        count("key then click")
+        return 2
+
+    def after_burst():
+        """Often a key and a click at once, while the screen reader is still
+        busy with the burst: Qt then holds the key, and the click waits."""
+        return key_then_click() if rng.random() < 0.5 else 0
+
     done, number = 0, 0
     while done < ACTIONS:
         kind = rng.random()
@@ -341,21 +368,42 @@ def run(kit):
                     c = "c"
                 model.key(c)
                 keys.append(c)
+            if rng.random() < 0.3:
+                # Minutes above 59 left on the display: the next operation
+                # opens the error box.
+                for c in "c0099":
+                    model.key(c)
+                    keys.append(c)
             xdo("type", "--delay", "2", "--", "".join(keys))
-            done += len(keys)
+            done += len(keys) + after_burst()
             count("burst")
         elif kind < 0.26:
-            # A key of any kind, then a click or a double click 0-20 ms later.
-            name, _ = any_key()
-            target = rng.choice(FOCUS)
-            times = 2 if rng.random() < 0.2 else 1
-            model.named_key(name)
-            model.click(target, times)
-            xdo("key", "--delay", "1", name, "sleep", f"{rng.randint(0, 20) / 1000:.3f}", *click_args(target, times))
+            done += key_then_click()
+        elif kind < 0.29:
+            # Two clicks 100 ms apart, a focus move, and a burst of keys 1 ms
+            # apart a few ms later, with operations, Tabs and function keys
+            # among them.
+            first, second = rng.choice(FOCUS), rng.choice(FOCUS)
+            model.click(first)
+            xdo(*click_args(first))
             close_box()
-            done += 2
-            count("key then click")
-        elif kind < 0.31:
+            time.sleep(0.1)
+            model.click(second)
+            xdo(*click_args(second))
+            close_box()
+            move = rng.choice(["Tab", "shift+Tab"])
+            model.named_key(move)
+            keys = []
+            for _ in range(rng.randint(20, 40)):
+                k = rng.choice(["plus", "minus"] + list("0123456789012345cCV") + ["Tab", "F3", "F11"])
+                if k in ("plus", "minus") and not model.valid():
+                    k = "c"
+                model.named_key(k)
+                keys.append(k)
+            xdo("key", "--clearmodifiers", move, "sleep", "0.006", "key", "--delay", "1", *keys)
+            done += 3 + len(keys) + after_burst()
+            count("clicks, focus move, burst")
+        elif kind < 0.33:
             # A click or a double click alone.
             target = rng.choice(FOCUS)
             times = 2 if rng.random() < 0.3 else 1
