@@ -12,7 +12,7 @@
 #include "screenreader/InputOrder.h"
 #include "screenreader/ReaderPace.h"
 #include "view/Form1.h"
-#include "view/KeyCode.h"
+#include "keyboard/KeyCode.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "desktop/FrameExtents.h"
 #include "screenreader/WindowAccessible.h"
 #include "view/Fonts.h"
-#include "view/KeyCode.h"
+#include "keyboard/KeyCode.h"
 #include "view/TapeMenu.h"
 #include "view/TapeScrollBar.h"
 
