@@ -7,12 +7,12 @@
 #include "bell/XSettings.h"
 #include "desktop/AppIcon.h"
 #include "desktop/Platform.h"
+#include "keyboard/KeyCode.h"
 #include "language/Translations.h"
 #include "screenreader/Application.h"
 #include "screenreader/InputOrder.h"
 #include "screenreader/ReaderPace.h"
 #include "view/Form1.h"
-#include "keyboard/KeyCode.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -494,13 +494,15 @@ private slots:
 
     // On a Mac keyboard Ctrl+C is the key labelled Control, which Qt calls
     // Meta there; Command+C stays Copy. The PC keys are in the table above.
-    void controlKeys_data()
+    // What a key types, read as the calculator reads it. code -1: no
+    // character reaches the calculator.
+    void typedCharacters_data()
     {
         QTest::addColumn<marbolin::Keyboard>("keyboard");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("code");  // -1: no character reaches the calculator
+        QTest::addColumn<int>("code");
         using marbolin::Keyboard;
         const QString c = QStringLiteral("c");
         const QString ctrlC(QChar(3));
@@ -511,9 +513,34 @@ private slots:
         QTest::newRow("mac command+1")
             << Keyboard::Mac << int(Qt::Key_1) << int(Qt::ControlModifier) << "1" << -1;
         QTest::newRow("mac c") << Keyboard::Mac << int(Qt::Key_C) << int(Qt::NoModifier) << c << int('c');
+        const auto row = [](const char* name, char32_t typed, int code) {
+            QTest::newRow(name) << Keyboard::Pc << 0 << int(Qt::NoModifier) << QString::fromUcs4(&typed, 1)
+                                << code;
+        };
+        row("Arabic-Indic 3", U'\u0663', '3');
+        row("Persian 7", U'\u06F7', '7');
+        row("Devanagari 9", U'\u096F', '9');
+        row("Bengali 0", U'\u09E6', '0');
+        row("Gujarati 4", U'\u0AEA', '4');
+        row("Tamil 5", U'\u0BEB', '5');
+        row("Thai 1", U'\u0E51', '1');
+        row("Lao 2", U'\u0ED2', '2');
+        row("Tibetan 6", U'\u0F26', '6');
+        row("Myanmar 8", U'\u1048', '8');
+        row("Khmer 3", U'\u17E3', '3');
+        row("Mongolian 1", U'\u1811', '1');
+        row("fullwidth 0", U'\uFF10', '0');
+        row("mathematical bold 2, beyond 16 bits", U'\U0001D7D0', '2');
+        row("superscript two is no decimal digit", U'\u00B2', 0xB2);
+        row("fullwidth plus", U'\uFF0B', '+');
+        row("fullwidth minus", U'\uFF0D', '-');
+        row("minus sign", U'\u2212', '-');
+        row("fullwidth C", U'\uFF23', 'C');
+        row("fullwidth c", U'\uFF43', 'c');
+        row("French e acute stays", U'\u00E9', 0xE9);
     }
 
-    void controlKeys()
+    void typedCharacters()
     {
         QFETCH(marbolin::Keyboard, keyboard);
         QFETCH(int, key);

@@ -31,6 +31,25 @@ std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard)
     if (text.isEmpty() || text == QStringLiteral("\x7f")) {
         return std::nullopt;
     }
+    const char32_t typed = text.toUcs4().front();
+    if (QChar::isDigit(typed)) {
+        // The Persian, Arabic-Indic, Devanagari, fullwidth... digits that
+        // keyboards of those scripts type on their number row.
+        return static_cast<char16_t>(u'0' + QChar::digitValue(typed));
+    }
+    switch (typed) {
+    case U'\uFF0B':  // fullwidth plus
+        return u'+';
+    case U'\uFF0D':  // fullwidth hyphen-minus
+    case U'\u2212':  // minus sign
+        return u'-';
+    case U'\uFF23':  // fullwidth C
+        return u'C';
+    case U'\uFF43':  // fullwidth c
+        return u'c';
+    default:
+        break;
+    }
     return text.at(0).unicode();
 }
 

@@ -24,6 +24,10 @@ inline constexpr Keyboard kThisKeyboard = Keyboard::Pc;
 // Shift+Tab, which move the focus, and for Enter, which belongs to the
 // default button. Control+letter gives the control code (Ctrl+C is 3) on
 // every platform; Control with any other key gives nothing.
+//
+// The keyboard's own characters are read as what they mean: a decimal
+// digit of any script is that digit, and the fullwidth signs and C and the
+// minus sign are the plain ones.
 std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard = kThisKeyboard);
 
 }  // namespace marbolin
