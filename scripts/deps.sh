@@ -5,13 +5,14 @@
 marbolin_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libxcb1-dev libxcb-xkb-dev libcanberra-dev libdbus-1-dev fonts-liberation2
+    libxcb1-dev libxcb-xkb-dev libxkbcommon-dev libxkbcommon-x11-dev libcanberra-dev libdbus-1-dev
+    fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono metacity xfwm4 wmctrl
-    weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon
+    weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon xkb-data
     dpkg-dev file lintian desktop-file-utils appstream man-db iso-codes
 )
 # The cross-build for Windows and Wine to run it (scripts/test-windows).

@@ -8,6 +8,7 @@
 #include "desktop/AppIcon.h"
 #include "desktop/Platform.h"
 #include "keyboard/KeyCode.h"
+#include "keyboard/LatinLetters.h"
 #include "language/Translations.h"
 #include "screenreader/Application.h"
 #include "screenreader/InputOrder.h"
@@ -42,6 +43,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+
+#if defined(MARBOLIN_HAVE_XKBCOMMON)
+#include <xkbcommon/xkbcommon.h>
+#endif
 
 #if defined(MARBOLIN_HAVE_XCB)
 #include <QtGui/qguiapplication_platform.h>
@@ -494,50 +499,64 @@ private slots:
 
     // On a Mac keyboard Ctrl+C is the key labelled Control, which Qt calls
     // Meta there; Command+C stays Copy. The PC keys are in the table above.
-    // What a key types, read as the calculator reads it. code -1: no
-    // character reaches the calculator.
+    // What a key types, read as the calculator reads it. onKey: the Latin
+    // letter the keymap has on the key (0 for none); code -1: no character
+    // reaches the calculator.
     void typedCharacters_data()
     {
         QTest::addColumn<marbolin::Keyboard>("keyboard");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("onKey");
         QTest::addColumn<int>("code");
         using marbolin::Keyboard;
         const QString c = QStringLiteral("c");
         const QString ctrlC(QChar(3));
         QTest::newRow("mac control+c")
-            << Keyboard::Mac << int(Qt::Key_C) << int(Qt::MetaModifier) << ctrlC << 3;
+            << Keyboard::Mac << int(Qt::Key_C) << int(Qt::MetaModifier) << ctrlC << 0 << 3;
         QTest::newRow("mac command+c copies")
-            << Keyboard::Mac << int(Qt::Key_C) << int(Qt::ControlModifier) << c << -1;
+            << Keyboard::Mac << int(Qt::Key_C) << int(Qt::ControlModifier) << c << 0 << -1;
         QTest::newRow("mac command+1")
-            << Keyboard::Mac << int(Qt::Key_1) << int(Qt::ControlModifier) << "1" << -1;
-        QTest::newRow("mac c") << Keyboard::Mac << int(Qt::Key_C) << int(Qt::NoModifier) << c << int('c');
-        const auto row = [](const char* name, char32_t typed, int code) {
+            << Keyboard::Mac << int(Qt::Key_1) << int(Qt::ControlModifier) << "1" << 0 << -1;
+        QTest::newRow("mac c") << Keyboard::Mac << int(Qt::Key_C) << int(Qt::NoModifier) << c << 0
+                               << int('c');
+        const auto row = [](const char* name, char32_t typed, int onKey, int code) {
             QTest::newRow(name) << Keyboard::Pc << 0 << int(Qt::NoModifier) << QString::fromUcs4(&typed, 1)
-                                << code;
+                                << onKey << code;
         };
-        row("Arabic-Indic 3", U'\u0663', '3');
-        row("Persian 7", U'\u06F7', '7');
-        row("Devanagari 9", U'\u096F', '9');
-        row("Bengali 0", U'\u09E6', '0');
-        row("Gujarati 4", U'\u0AEA', '4');
-        row("Tamil 5", U'\u0BEB', '5');
-        row("Thai 1", U'\u0E51', '1');
-        row("Lao 2", U'\u0ED2', '2');
-        row("Tibetan 6", U'\u0F26', '6');
-        row("Myanmar 8", U'\u1048', '8');
-        row("Khmer 3", U'\u17E3', '3');
-        row("Mongolian 1", U'\u1811', '1');
-        row("fullwidth 0", U'\uFF10', '0');
-        row("mathematical bold 2, beyond 16 bits", U'\U0001D7D0', '2');
-        row("superscript two is no decimal digit", U'\u00B2', 0xB2);
-        row("fullwidth plus", U'\uFF0B', '+');
-        row("fullwidth minus", U'\uFF0D', '-');
-        row("minus sign", U'\u2212', '-');
-        row("fullwidth C", U'\uFF23', 'C');
-        row("fullwidth c", U'\uFF43', 'c');
-        row("French e acute stays", U'\u00E9', 0xE9);
+        row("Arabic-Indic 3", U'\u0663', 0, '3');
+        row("Persian 7", U'\u06F7', 0, '7');
+        row("Devanagari 9", U'\u096F', 0, '9');
+        row("Bengali 0", U'\u09E6', 0, '0');
+        row("Gujarati 4", U'\u0AEA', 0, '4');
+        row("Tamil 5", U'\u0BEB', 0, '5');
+        row("Thai 1", U'\u0E51', 0, '1');
+        row("Lao 2", U'\u0ED2', 0, '2');
+        row("Tibetan 6", U'\u0F26', 0, '6');
+        row("Myanmar 8", U'\u1048', 0, '8');
+        row("Khmer 3", U'\u17E3', 0, '3');
+        row("Mongolian 1", U'\u1811', 0, '1');
+        row("fullwidth 0", U'\uFF10', 0, '0');
+        row("mathematical bold 2, beyond 16 bits", U'\U0001D7D0', 0, '2');
+        row("superscript two is no decimal digit", U'\u00B2', 0, 0xB2);
+        row("fullwidth plus", U'\uFF0B', 0, '+');
+        row("fullwidth minus", U'\uFF0D', 0, '-');
+        row("minus sign", U'\u2212', 0, '-');
+        row("fullwidth C", U'\uFF23', 0, 'C');
+        row("fullwidth c", U'\uFF43', 0, 'c');
+        row("Cyrillic es on the C key", U'\u0441', 'c', 'c');
+        row("Cyrillic capital es", U'\u0421', 'c', 'C');
+        row("Greek psi", U'\u03C8', 'c', 'c');
+        row("Hebrew bet", U'\u05D1', 'c', 'c');
+        row("Arabic waw with hamza", U'\u0624', 'c', 'c');
+        row("Persian zain", U'\u0632', 'c', 'c');
+        row("katakana so", U'\u30BD', 'c', 'c');
+        row("Cyrillic ef on the A key", U'\u0444', 'a', 'a');
+        row("a letter on a key without a Latin one", U'\u0436', 0, 0x436);
+        row("Dvorak's j on QWERTY's C key stays j", U'j', 'c', 'j');
+        row("Czech e with caron stays", U'\u011B', 'e', 0x11B);
+        row("French e acute stays", U'\u00E9', 'e', 0xE9);
     }
 
     void typedCharacters()
@@ -546,11 +565,97 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         QFETCH(QString, text);
+        QFETCH(int, onKey);
         QFETCH(int, code);
-        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
-        const std::optional<char16_t> seen = marbolin::characterCode(event, keyboard);
+        constexpr quint32 cKey = 54;
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), cKey, 0, 0, text);
+        const auto latinLetter = [onKey](quint32 keyCode) -> std::optional<char16_t> {
+            if (keyCode != cKey || onKey == 0) {
+                return std::nullopt;
+            }
+            return static_cast<char16_t>(onKey);
+        };
+        const std::optional<char16_t> seen = marbolin::characterCode(event, keyboard, latinLetter);
         QCOMPARE(seen ? int(*seen) : -1, code);
     }
+
+#if defined(MARBOLIN_HAVE_XKBCOMMON)
+    // Where the Latin letter on a key is found: in the keymap's own Latin
+    // layout, compiled here from the names a desktop gives; a keymap without
+    // one leaves it to the place on a US keyboard (no layouts here). letter:
+    // -1 where the keymap has no Latin layout, 0 where there is no letter.
+    void latinLetters_data()
+    {
+        QTest::addColumn<QString>("layouts");
+        QTest::addColumn<QString>("variants");
+        QTest::addColumn<int>("keyCode");
+        QTest::addColumn<int>("letter");
+        constexpr int cKey = 54;
+        QTest::newRow("US place of Q, first of the top row") << ""
+                                                             << "" << 24 << int('q');
+        QTest::newRow("US place of P, last of it") << ""
+                                                   << "" << 33 << int('p');
+        QTest::newRow("US place of L") << ""
+                                       << "" << 46 << int('l');
+        QTest::newRow("US place of C") << ""
+                                       << "" << cKey << int('c');
+        QTest::newRow("US place of M, the last letter") << ""
+                                                        << "" << 58 << int('m');
+        QTest::newRow("no letter after P") << ""
+                                           << "" << 34 << 0;
+        QTest::newRow("no letter on the digit 1") << ""
+                                                  << "" << 10 << 0;
+        QTest::newRow("ru alone") << "ru"
+                                  << "" << cKey << -1;
+        QTest::newRow("Greek alone") << "gr"
+                                     << "" << cKey << -1;
+        QTest::newRow("Hebrew alone") << "il"
+                                      << "" << cKey << -1;
+        QTest::newRow("Arabic alone") << "ara"
+                                      << "" << cKey << -1;
+        QTest::newRow("Persian alone") << "ir"
+                                       << "" << cKey << -1;
+        QTest::newRow("us and ru") << "us,ru"
+                                   << "" << cKey << int('c');
+        QTest::newRow("ru first, then us") << "ru,us"
+                                           << "" << cKey << int('c');
+        QTest::newRow("Dvorak and ru: QWERTY's C key is Dvorak's j") << "us,ru"
+                                                                     << "dvorak," << cKey << int('j');
+        QTest::newRow("Dvorak and ru: QWERTY's I key is Dvorak's c") << "us,ru"
+                                                                     << "dvorak," << 31 << int('c');
+        QTest::newRow("AZERTY and Greek") << "fr,gr"
+                                          << "" << 24 << int('a');
+        QTest::newRow("German and Hebrew") << "de,il"
+                                           << "" << 29 << int('z');
+        QTest::newRow("Japanese is Latin") << "jp"
+                                           << "" << cKey << int('c');
+        QTest::newRow("a key without a letter in the Latin layout") << "us,ru"
+                                                                    << "" << 10 << 0;
+    }
+
+    void latinLetters()
+    {
+        QFETCH(QString, layouts);
+        QFETCH(QString, variants);
+        QFETCH(int, keyCode);
+        QFETCH(int, letter);
+        if (layouts.isEmpty()) {
+            const auto found = marbolin::usLetterAt(quint32(keyCode));
+            QCOMPARE(found ? int(*found) : 0, letter);
+            return;
+        }
+        const QByteArray layout = layouts.toLatin1();
+        const QByteArray variant = variants.toLatin1();
+        const xkb_rule_names names{"evdev", "pc105", layout.constData(), variant.constData(), nullptr};
+        const std::unique_ptr<xkb_context, void (*)(xkb_context*)> context(
+            xkb_context_new(XKB_CONTEXT_NO_FLAGS), xkb_context_unref);
+        const std::unique_ptr<xkb_keymap, void (*)(xkb_keymap*)> keymap(
+            xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS), xkb_keymap_unref);
+        QVERIFY(keymap != nullptr);
+        const marbolin::LatinLayout latin = marbolin::latinLetterIn(keymap.get(), quint32(keyCode));
+        QCOMPARE(latin.found ? (latin.letter ? int(*latin.letter) : 0) : -1, letter);
+    }
+#endif
 
     // The platform asked of Qt: X11 through XWayland only on GNOME on
     // Wayland with a Qt that has no frame of its own there, and never

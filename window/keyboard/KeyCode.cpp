@@ -5,7 +5,8 @@
 
 namespace marbolin {
 
-std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard)
+std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard,
+                                      const LatinLetterOn& latinLetter)
 {
     const int key = event.key();
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -49,6 +50,11 @@ std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard)
         return u'c';
     default:
         break;
+    }
+    if (QChar::isLetter(typed) && QChar::script(typed) != QChar::Script_Latin) {
+        if (const auto latin = latinLetter(event.nativeScanCode())) {
+            return QChar::isUpper(typed) ? static_cast<char16_t>(QChar::toUpper(char32_t{*latin})) : *latin;
+        }
     }
     return text.at(0).unicode();
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "keyboard/LatinLetters.h"
+
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 
 class QKeyEvent;
@@ -19,6 +22,10 @@ inline constexpr Keyboard kThisKeyboard = Keyboard::Mac;
 inline constexpr Keyboard kThisKeyboard = Keyboard::Pc;
 #endif
 
+// The Latin letter on the key with this native key code, lower case
+// (LatinLetters).
+using LatinLetterOn = std::function<std::optional<char16_t>(quint32 keyCode)>;
+
 // The character code a key press types, or nothing for keys that type no
 // character (arrows, function keys, Delete, Command shortcuts), for Tab and
 // Shift+Tab, which move the focus, and for Enter, which belongs to the
@@ -26,8 +33,11 @@ inline constexpr Keyboard kThisKeyboard = Keyboard::Pc;
 // every platform; Control with any other key gives nothing.
 //
 // The keyboard's own characters are read as what they mean: a decimal
-// digit of any script is that digit, and the fullwidth signs and C and the
-// minus sign are the plain ones.
-std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard = kThisKeyboard);
+// digit of any script is that digit, the fullwidth signs and C and the
+// minus sign are the plain ones, and a letter of another script than Latin
+// is the Latin letter on its key, where there is one (so the key that
+// carries C clears under every layout). Latin letters are what they are.
+std::optional<char16_t> characterCode(const QKeyEvent& event, Keyboard keyboard = kThisKeyboard,
+                                      const LatinLetterOn& latinLetter = latinLetterOn);
 
 }  // namespace marbolin
