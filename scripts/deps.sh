@@ -12,7 +12,7 @@ marbolin_packages=(
 marbolin_test_packages=(
     clang clang-tidy libclang-rt-14-dev
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono metacity xfwm4 wmctrl
-    weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon xkb-data
+    weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon python3-xlib xkb-data
     dpkg-dev file lintian desktop-file-utils appstream man-db iso-codes
 )
 # The cross-build for Windows and Wine to run it (scripts/test-windows).
