@@ -15,6 +15,7 @@
 #include <memory>
 
 class QLabel;
+class QMessageBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -63,6 +64,7 @@ private:
     QPushButton* CommandClearAll = nullptr;
     QPushButton* CommandInfo = nullptr;
     QPlainTextEdit* TextErgebnis = nullptr;
+    QMessageBox* box_ = nullptr;  // made at the first message, the window's child
 
     Announcer announcer_{this};
     Bell bell_{*this};
