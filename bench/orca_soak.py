@@ -185,15 +185,15 @@ def app_of(pid):
 
 def seen(app):
     """The display, the tape's lines, the focus and the open boxes, as a screen reader reads them."""
-    label = pyatspi.findDescendant(app, lambda a: a is not None and a.getRoleName() == "label"
+    label = pyatspi.findDescendant(app, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL
                                    and a.name.startswith("Time "))
-    tape = pyatspi.findDescendant(app, lambda a: a is not None and a.getRoleName() == "text"
+    tape = pyatspi.findDescendant(app, lambda a: a is not None and a.getRole() == pyatspi.ROLE_TEXT
                                   and a.name == "Result tape")
     text = tape.queryText()
     lines = [line for line in text.getText(0, -1).replace("\u2029", "\n").split("\n") if line]
     focused = pyatspi.findDescendant(app, lambda a: a is not None and a.name in NAMES
                                      and a.getState().contains(pyatspi.STATE_FOCUSED))
-    boxes = [w.name for w in app if w is not None and w.getRoleName() == "alert"]
+    boxes = [w.name for w in app if w is not None and w.getRole() == pyatspi.ROLE_ALERT]
     return label.name[5:], lines, NAMES.get(focused.name) if focused else None, boxes
 
 
