@@ -10,7 +10,7 @@ marbolin_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 marbolin_test_packages=(
-    clang clang-tidy libclang-rt-14-dev
+    clang clang-tidy
     xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core fonts-noto-mono metacity xfwm4 wmctrl
     weston qt6-wayland at-spi2-core python3-pyatspi dbus-daemon python3-xlib xkb-data
     dpkg-dev file lintian desktop-file-utils appstream man-db iso-codes
@@ -19,6 +19,15 @@ marbolin_test_packages=(
 marbolin_windows_packages=(
     cmake make googletest binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64
 )
+
+# The sanitizer and fuzzer runtime of the clang that is installed: each
+# release names it after its own clang (libclang-rt-14-dev on Debian 12,
+# libclang-rt-19-dev on Debian 13).
+marbolin_clang_runtime() {
+    local version
+    version=$(clang -dumpversion 2>/dev/null | cut -d. -f1)
+    [ -n "$version" ] && echo "libclang-rt-$version-dev"
+}
 
 marbolin_install() {
     local missing=()
