@@ -67,13 +67,15 @@ QWidget* hiddenChild(QWidget* parent, QLatin1String name)
 
 Announcer::Announcer(QWidget* window) : window_(window)
 {
-    // Installing the same factory again is a no-op, so every window may.
-    QAccessible::installFactory(&announcerInterface);
-    notification_ = hiddenChild(hiddenChild(hiddenChild(window, kTip), kBar), kNotification);
-    // Hidden for good: a label that showed would be read again as part of
-    // the window whenever the focus comes back to it.
-    label_ = hiddenChild(notification_, kLabel);
-    label_->hide();
+    if constexpr (!kQtAnnounces) {
+        // Installing the same factory again is a no-op, so every window may.
+        QAccessible::installFactory(&announcerInterface);
+        notification_ = hiddenChild(hiddenChild(hiddenChild(window, kTip), kBar), kNotification);
+        // Hidden for good: a label that showed would be read again as part
+        // of the window whenever the focus comes back to it.
+        label_ = hiddenChild(notification_, kLabel);
+        label_->hide();
+    }
     window_->installEventFilter(this);
     pause_.setSingleShot(true);
     pause_.setInterval(kBurstGap);
@@ -137,16 +139,23 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
 
 void Announcer::speak(const QString& text)
 {
-    label_->setAccessibleName(text);
     if (follower_ != nullptr) {
         QAccessibleEvent renamed(follower_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Polite: after what the screen reader is saying, as the notification's
+    // words come after its echo of the key.
+    QAccessibleAnnouncementEvent announcement(window_, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    label_->setAccessibleName(text);
     // Only the notification's appearance is an event a screen reader speaks.
     // It stays shown, 0x0, and is said to appear again: hiding it first
     // would be one more event, which a screen reader only has to discard.
     QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 }  // namespace marbolin

@@ -12,15 +12,19 @@ namespace marbolin {
 
 // Hands short texts to a screen reader without moving the keyboard focus.
 //
-// Qt has no announcement call, but Orca speaks a widget with the
-// Notification role each time it appears. So the announcer keeps such a
-// widget, 0x0 and never painted, and says it appears again for every text.
-// It sits in a status bar inside a tooltip: that keeps Orca from saying
-// "notification" and the window's title before every text. The text itself
-// is the name of a hidden label inside the notification, not the
-// notification's own name: Orca builds its braille flash and its
-// notification history from such labels, and leaves out one that repeats
-// the notification's name.
+// Qt 6.8 and later have an announcement of their own
+// (QAccessibleAnnouncementEvent), which Orca 48 speaks as the words alone
+// and flashes in braille; a build with such a Qt uses it.
+//
+// Qt 6.4 has no announcement call, but Orca speaks a widget with the
+// Notification role each time it appears. So there the announcer keeps such
+// a widget, 0x0 and never painted, and says it appears again for every text.
+// It sits in a status bar inside a tooltip: that keeps Orca 43 from saying
+// "notification" and the window's title before every text (Orca 48 says
+// "notification" all the same). The text itself is the name of a hidden
+// label inside the notification, not the notification's own name: Orca
+// builds its braille flash and its notification history from such labels,
+// and leaves out one that repeats the notification's name.
 class Announcer final : public QObject {
 public:
     explicit Announcer(QWidget* window);
@@ -48,6 +52,9 @@ public:
     // A reader this little behind reads the keys before it gets to the words.
     static constexpr qint64 kLag = 30;  // ms
 
+    // Whether this build announces through Qt's own announcement event.
+    static constexpr bool kQtAnnounces = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0);
+
     // A widget whose accessible name changes with what is announced, such as
     // the display: the screen reader is told of its change together with
     // each announcement, not at every change.
@@ -62,7 +69,7 @@ private:
     void speak(const QString& text);
 
     QWidget* window_ = nullptr;
-    QWidget* notification_ = nullptr;
+    QWidget* notification_ = nullptr;  // Qt 6.4 to 6.7 only, as label_
     QWidget* label_ = nullptr;
     QWidget* follower_ = nullptr;
 
