@@ -289,20 +289,11 @@ void Form1::announce(const std::string& text)
 
 void Form1::messageBox(const std::string& text, Icon icon, const std::string& title)
 {
-    // One box for the window's whole life, shown again for each message. A
-    // screen reader keeps the windows it has met; Qt tells it nothing when
-    // one is destroyed, and Orca went on asking after every box that had
-    // closed, hundreds of times a second, until it fell silent.
-    if (box_ == nullptr) {
-        box_ = new QMessageBox(this);
-        box_->setTextFormat(Qt::PlainText);
-        box_->setStandardButtons(QMessageBox::Ok);
-    }
-    box_->setIcon(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information);
-    box_->setWindowTitle(QString::fromStdString(title));
-    box_->setText(fromCrLf(text.data(), text.size()));
-    box_->setLayoutDirection(QGuiApplication::layoutDirection());
-    box_->exec();
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    QString::fromStdString(title), fromCrLf(text.data(), text.size()), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setLayoutDirection(QGuiApplication::layoutDirection());
+    box.exec();
 }
 
 }  // namespace marbolin

@@ -15,7 +15,6 @@
 #include <memory>
 
 class QLabel;
-class QMessageBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -64,7 +63,6 @@ private:
     QPushButton* CommandClearAll = nullptr;
     QPushButton* CommandInfo = nullptr;
     QPlainTextEdit* TextErgebnis = nullptr;
-    QMessageBox* box_ = nullptr;  // made at the first message, the window's child
 
     Announcer announcer_{this};
     Bell bell_{*this};
