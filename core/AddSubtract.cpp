@@ -7,9 +7,10 @@
 
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string_view>
+#include <string>
 
 namespace marbolin {
 

@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "Duration.h"
 
+#include "Phrases.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace marbolin {
 
 Duration totalDuration(std::int64_t hs, std::int64_t ms, std::int64_t ss)
 {
     if (hs >= 0) {
-        return {false, static_cast<std::uint64_t>(hs), ms, ss};
+        return {.negative = false, .hours = static_cast<std::uint64_t>(hs), .minutes = ms, .seconds = ss};
     }
     // 0 - unsigned(hs) is |hs| even for the lowest int64; the magnitude is
     // worked out without forming hs * 3600, which keeps it exact for every hs.
-    Duration magnitude{true, 0 - static_cast<std::uint64_t>(hs), 0, 0};
-    const std::int64_t below = ms * 60 + ss;  // seconds above the (negative) hour hs
+    Duration magnitude{
+        .negative = true, .hours = 0 - static_cast<std::uint64_t>(hs), .minutes = 0, .seconds = 0};
+    const std::int64_t below = (ms * 60) + ss;  // seconds above the (negative) hour hs
     if (below > 0) {
         magnitude.hours -= 1;
         const std::int64_t rest = 3600 - below;
@@ -35,7 +43,7 @@ int twoDigits(const std::string& text, std::size_t pos)
     if (tens < '0' || tens > '9' || ones < '0' || ones > '9') {
         return -1;
     }
-    return (tens - '0') * 10 + (ones - '0');
+    return ((tens - '0') * 10) + (ones - '0');
 }
 
 }  // namespace
@@ -48,7 +56,7 @@ std::optional<Duration> displayedDuration(const std::string& text)
     if (h < 0 || m < 0 || s < 0) {
         return std::nullopt;
     }
-    return Duration{false, static_cast<std::uint64_t>(h), m, s};
+    return Duration{.negative = false, .hours = static_cast<std::uint64_t>(h), .minutes = m, .seconds = s};
 }
 
 std::string spokenDuration(const Duration& duration, const Phrases& phrases)

@@ -5,6 +5,11 @@
 
 #include "Credits.h"
 #include "Duration.h"
+#include "Form1View.h"
+#include "Phrases.h"
+
+#include <cstdint>
+#include <string>
 
 namespace marbolin {
 

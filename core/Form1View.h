@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace marbolin {
@@ -12,7 +13,7 @@ namespace marbolin {
 // be tested without a single widget.
 class Form1View {
 public:
-    enum class Icon { Information, Critical };
+    enum class Icon : std::uint8_t { Information, Critical };
 
     virtual ~Form1View() = default;
 

@@ -3,6 +3,9 @@
 
 #include "Credits.h"
 
+#include <cstdint>
+#include <string>
+
 namespace marbolin {
 
 namespace {
