@@ -119,7 +119,7 @@ def main(program, language):
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", CANBERRA_DRIVER="null",
                LANG="de_DE.UTF-8" if language == "de" else "C.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="")
     process = subprocess.Popen([program], env=env)
-    reader = None
+    reader = read_log = None
     results = []
 
     def check(name, ok, detail=""):
@@ -270,6 +270,8 @@ def main(program, language):
             if started is not None:
                 started.terminate()
                 started.wait(10)
+        if read_log is not None and os.path.exists(read_log):
+            os.remove(read_log)
     return results
 
 
